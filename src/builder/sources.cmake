@@ -1,0 +1,2 @@
+# Query-builder form, SQL generation and builder dialog.
+list(APPEND SCHEMAKIT_GUI_SOURCES)

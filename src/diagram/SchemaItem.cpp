@@ -1,0 +1,645 @@
+#include "SchemaItem.h"
+
+#include "ItemGeometry.h"
+#include "SchemaDesignArea.h"
+#include "SchemaListControls.h"
+#include "SchemaRelation.h"
+#include "SchemaShapes.h"
+#include "SchemaSubItem.h"
+
+#include "../package/ErrorBoundary.h"
+#include "../package/Exceptions.h"
+#include "../package/ImageList.h"
+#include "../package/PlatformMetrics.h"
+#include "../package/SchmCnst.h"
+#include "../package/SysUtils.h"
+
+#include <QPainter>
+#include <QTreeWidgetItemIterator>
+
+#include <memory>
+
+namespace schemakit {
+
+namespace {
+
+TSchemaSubItem* RowOf(void* object)
+{
+    return static_cast<TSchemaSubItem*>(object);
+}
+
+// Visits the rows of a tree in row order (depth-first over all nodes) until `f`
+// returns true; returns the index it stopped at, or -1.
+template <typename F>
+int ScanTreeRows(const TTreeView* tree, F&& f)
+{
+    int i = 0;
+    for (QTreeWidgetItemIterator it(const_cast<TTreeView*>(tree)); *it; ++it, ++i) {
+        if (f(*it, RowOf(TTreeView::Data(*it))))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+TSchemaItem::TSchemaItem(TSchemaDesignArea* owner, TSchemaControlType kind)
+    : TBoxWindow(owner ? owner->viewport() : nullptr), FDesigner(owner), FSchemaControlType(kind)
+{
+    hide();
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    FFont = TFont::FromQFont(font());
+    CreateItemControl();
+}
+
+TSchemaItem::~TSchemaItem()
+{
+    // The pane hears of the box while the box, its rows and its inner control are
+    // still whole.
+    if (FDesigner && FDesigner->OnDeleteItem) {
+        TSchemaDesignArea* pane = FDesigner;
+        Guarded(nullptr, [&] { pane->OnDeleteItem(pane, this); });
+    }
+    if (FParent)
+        FParent->RemoveControl(this);
+}
+
+void TSchemaItem::CreateItemControl()
+{
+    switch (FSchemaControlType) {
+    case scCheckListBox: {
+        auto* list = new TSchemaCheckListBox(this);
+        list->OnDrawItem = [this](QWidget* c, int i, const QRect& r, TOwnerDrawState s, QPainter& p) {
+            CustomListDrawItem(c, i, r, s, p);
+        };
+        FItemControl = list;
+        break;
+    }
+    case scTreeView: {
+        auto* tree = new TSchemaTreeView(this);
+        if (FDesigner) {
+            tree->SetImages(FDesigner->Images());
+            tree->SetStateImages(FDesigner->StateImages());
+        }
+        FItemControl = tree;
+        break;
+    }
+    case scText:
+        FItemControl = new TSchemaText(this);
+        SetShowCaption(false);
+        SetSizeable(true);
+        SetBorder(false);
+        break;
+    case scIcon:
+        FItemControl = new TSchemaIcon(this);
+        SetShowCaption(false);
+        SetSizeable(true);
+        SetBorder(false);
+        break;
+    default: {
+        FSchemaControlType = scListBox;
+        auto* list = new TSchemaListBox(this);
+        list->OnDrawItem = [this](QWidget* c, int i, const QRect& r, TOwnerDrawState s, QPainter& p) {
+            CustomListDrawItem(c, i, r, s, p);
+        };
+        FItemControl = list;
+        break;
+    }
+    }
+    if (IsListKind(FSchemaControlType)) {
+        // The rows keep their own regular 8-point font until the box is activated.
+        QFont f = font();
+        f.setPointSize(8);
+        f.setBold(false);
+        f.setItalic(false);
+        f.setUnderline(false);
+        f.setStrikeOut(false);
+        FItemControl->setFont(f);
+        FItemControl->setFocusPolicy(Qt::ClickFocus);
+        if (auto* list = ListControl())
+            list->SetItemHeight(std::max(QFontMetrics(f).height() + 2, CheckBoxGlyphSize() + 2));
+    }
+    FItemControl->setGeometry(ClientRect());
+}
+
+TSchemaDesignArea* TSchemaItem::Designer() const
+{
+    return FDesigner;
+}
+
+TScrollBox* TSchemaItem::Parent() const
+{
+    return FParent;
+}
+
+TCustomListBox* TSchemaItem::ListControl() const
+{
+    return FSchemaControlType <= scCheckListBox ? static_cast<TCustomListBox*>(FItemControl) : nullptr;
+}
+
+TCheckListBox* TSchemaItem::CheckListControl() const
+{
+    return FSchemaControlType == scCheckListBox ? static_cast<TCheckListBox*>(FItemControl) : nullptr;
+}
+
+TTreeView* TSchemaItem::TreeControl() const
+{
+    return FSchemaControlType == scTreeView ? static_cast<TTreeView*>(FItemControl) : nullptr;
+}
+
+TSchemaText* TSchemaItem::TextControl() const
+{
+    return FSchemaControlType == scText ? static_cast<TSchemaText*>(FItemControl) : nullptr;
+}
+
+TSchemaIcon* TSchemaItem::IconControl() const
+{
+    return FSchemaControlType == scIcon ? static_cast<TSchemaIcon*>(FItemControl) : nullptr;
+}
+
+// --- parent, properties ---------------------------------------------------------
+
+void TSchemaItem::SetParent(QWidget* parent)
+{
+    TScrollBox* box = qobject_cast<TScrollBox*>(parent);
+    if (parent && !box)
+        throw Exception(zbtNotValidTableParent.Text());
+    if (box == FParent)
+        return;
+    const bool shown = !isHidden();
+    if (FParent)
+        FParent->RemoveControl(this);
+    // Off any pane the box stays a hidden child of its owner, which still frees it.
+    QWidget* host = box ? box->viewport() : (FDesigner ? FDesigner->viewport() : nullptr);
+    if (parentWidget() != host)
+        QWidget::setParent(host);
+    FParent = box;
+    if (!box) {
+        hide();
+        return;
+    }
+    box->InsertControl(this);
+    if (shown)
+        show();
+    if (FIcon.isNull())
+        SetIcon(QIcon(QStringLiteral(":/schemakit/SD_ITEM")));
+}
+
+void TSchemaItem::SetCaption(const QString& caption)
+{
+    TBoxWindow::SetCaption(caption);
+    if (TSchemaText* text = TextControl())
+        text->SetText(caption);
+}
+
+void TSchemaItem::SetColor(TColor color)
+{
+    TBoxWindow::SetColor(color);
+    if (FSchemaControlType == scIcon)
+        return;
+    QPalette pal = FItemControl->palette();
+    const QColor c = ColorToQColor(color);
+    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Window, c);
+    FItemControl->setPalette(pal);
+    FItemControl->setAutoFillBackground(FSchemaControlType == scText);
+    FItemControl->update();
+}
+
+TFont TSchemaItem::Font() const
+{
+    if (FSchemaControlType == scIcon)
+        return FFont;
+    return TFont::FromQFont(FItemControl->font(), FFont.Color, FFont.Charset);
+}
+
+void TSchemaItem::SetFont(const TFont& font)
+{
+    FFont = font;
+    if (FSchemaControlType != scIcon)
+        ApplyControlFont(font);
+}
+
+void TSchemaItem::ApplyControlFont(const TFont& font)
+{
+    FFont.Color = font.Color;
+    FFont.Charset = font.Charset;
+    FItemControl->setFont(font.ToQFont());
+    QPalette pal = FItemControl->palette();
+    const QColor c = ColorToQColor(font.Color);
+    pal.setColor(QPalette::Text, c);
+    pal.setColor(QPalette::WindowText, c);
+    FItemControl->setPalette(pal);
+    FItemControl->update();
+}
+
+void TSchemaItem::SetIcon(const QIcon& icon)
+{
+    FIcon = icon;
+    setWindowIcon(icon);
+}
+
+int TSchemaItem::GetRank() const
+{
+    int links = 0;
+    if (FDesigner) {
+        for (int i = 0; i < FDesigner->ControlCount(); ++i) {
+            const auto* link = qobject_cast<const TSchemaRelation*>(FDesigner->Controls(i));
+            if (!link)
+                continue;
+            if (link->ParentItem() == this)
+                links += 2;
+            else if (link->ChildItem() == this)
+                links += 1;
+        }
+    }
+    return GetSubItemCount() + 10 * links;
+}
+
+// --- rows -------------------------------------------------------------------------
+
+TSchemaSubItem* TSchemaItem::AddSubItem(const QString& itemName, int parentItem, bool checked)
+{
+    return NewSubItem(itemName, parentItem, checked, nullptr, false);
+}
+
+TSchemaSubItem* TSchemaItem::AddSubItemObject(const QString& itemName, int parentItem, bool checked, void* object)
+{
+    return NewSubItem(itemName, parentItem, checked, object, true);
+}
+
+TSchemaSubItem* TSchemaItem::NewSubItem(const QString& itemName, int parentItem, bool checked, void* object,
+                                        bool setObject)
+{
+    if (!IsListKind(FSchemaControlType) && GetSubItemCount() > 0)
+        return nullptr;
+    auto* row = new TSchemaSubItem(this);
+    row->SetCaption(itemName);
+    // Raises OnSubItemCheck already; the row is not in the inner control yet.
+    row->SetChecked(checked);
+    switch (FSchemaControlType) {
+    case scCheckListBox: {
+        TCheckListBox* list = CheckListControl();
+        const int i = list->AddObject(itemName, row);
+        list->SetChecked(i, row->Checked());
+        row->SetIndex(i);
+        break;
+    }
+    case scListBox:
+        row->SetIndex(ListControl()->AddObject(itemName, row));
+        break;
+    case scTreeView: {
+        TTreeView* tree = TreeControl();
+        QTreeWidgetItem* parentNode =
+            parentItem >= 0 && parentItem < tree->Count() ? tree->Node(parentItem) : nullptr;
+        row->SetIndex(tree->AbsoluteIndex(tree->AddChildObject(parentNode, itemName, row)));
+        break;
+    }
+    case scText:
+        TextControl()->SetData(row);
+        row->SetIndex(-1);
+        break;
+    case scIcon:
+        IconControl()->SetData(row);
+        row->SetIndex(-1);
+        break;
+    }
+    if (setObject)
+        row->SetData(object);
+    if (FDesigner && FDesigner->OnAddSubItem)
+        FDesigner->OnAddSubItem(FDesigner, row);
+    return row;
+}
+
+int TSchemaItem::GetSubItemCount() const
+{
+    switch (FSchemaControlType) {
+    case scListBox:
+    case scCheckListBox: return ListControl()->Count();
+    case scTreeView: return TreeControl()->Count();
+    case scText: return TextControl()->Data() ? 1 : 0;
+    case scIcon: return IconControl()->Data() ? 1 : 0;
+    }
+    return 0;
+}
+
+TSchemaSubItem* TSchemaItem::GetSubItem(int index) const
+{
+    switch (FSchemaControlType) {
+    case scListBox:
+    case scCheckListBox: {
+        const TCustomListBox* list = ListControl();
+        return index >= 0 && index < list->Count() ? RowOf(list->Objects(index)) : nullptr;
+    }
+    case scTreeView: return RowOf(TTreeView::Data(TreeControl()->Node(index)));
+    case scText: return RowOf(TextControl()->Data());
+    case scIcon: return RowOf(IconControl()->Data());
+    }
+    return nullptr;
+}
+
+TSchemaSubItem* TSchemaItem::GetSubItemByName(const QString& subName) const
+{
+    if (const TTreeView* tree = TreeControl()) {
+        TSchemaSubItem* found = nullptr;
+        ScanTreeRows(tree, [&](QTreeWidgetItem*, TSchemaSubItem* row) {
+            if (row && SameText(row->Caption(), subName)) {
+                found = row;
+                return true;
+            }
+            return false;
+        });
+        return found;
+    }
+    const int n = GetSubItemCount();
+    for (int i = 0; i < n; ++i) {
+        TSchemaSubItem* row = GetSubItem(i);
+        if (row && SameText(row->Caption(), subName))
+            return row;
+    }
+    return nullptr;
+}
+
+int TSchemaItem::GetIndexBySubItem(const TSchemaSubItem* subItem) const
+{
+    if (!subItem)
+        return -1;
+    if (const TTreeView* tree = TreeControl())
+        return ScanTreeRows(tree, [&](QTreeWidgetItem*, TSchemaSubItem* row) { return row == subItem; });
+    // A list row usually still sits where it was added.
+    const int n = GetSubItemCount();
+    const int hint = subItem->Index();
+    if (hint >= 0 && hint < n && GetSubItem(hint) == subItem)
+        return hint;
+    for (int i = 0; i < n; ++i) {
+        if (GetSubItem(i) == subItem)
+            return i;
+    }
+    return -1;
+}
+
+void TSchemaItem::DeleteSubItem(int index)
+{
+    if (TCustomListBox* list = ListControl()) {
+        if (index < 0 || index >= list->Count())
+            return;
+        std::unique_ptr<TSchemaSubItem> row(RowOf(list->Objects(index)));
+        list->SetObjects(index, nullptr);
+        list->Delete(index);
+    } else if (TTreeView* tree = TreeControl()) {
+        QTreeWidgetItem* node = tree->Node(index);
+        if (!node)
+            return;
+        std::unique_ptr<TSchemaSubItem> row(RowOf(TTreeView::Data(node)));
+        TTreeView::SetData(node, nullptr);
+        tree->Delete(node);
+    }
+}
+
+int TSchemaItem::GetItemIndex() const
+{
+    if (const TCustomListBox* list = ListControl())
+        return list->ItemIndex();
+    if (const TTreeView* tree = TreeControl())
+        return tree->AbsoluteIndex(tree->Selected());
+    return -1;
+}
+
+QString TSchemaItem::GetItemName(int index) const
+{
+    switch (FSchemaControlType) {
+    case scListBox:
+    case scCheckListBox: {
+        const TCustomListBox* list = ListControl();
+        return index >= 0 && index < list->Count() ? list->Strings(index) : QString();
+    }
+    case scTreeView: {
+        const QTreeWidgetItem* node = TreeControl()->Node(index);
+        return node ? node->text(0) : QString();
+    }
+    case scText: return TextControl()->Text();
+    case scIcon: return QString();
+    }
+    return QString();
+}
+
+QTreeWidgetItem* TSchemaItem::NodeOf(const TSchemaSubItem* subItem) const
+{
+    const TTreeView* tree = TreeControl();
+    if (!tree || !subItem)
+        return nullptr;
+    QTreeWidgetItem* found = nullptr;
+    ScanTreeRows(tree, [&](QTreeWidgetItem* node, TSchemaSubItem* row) {
+        if (row != subItem)
+            return false;
+        found = node;
+        return true;
+    });
+    return found;
+}
+
+void TSchemaItem::SelectItemBold(TSchemaSubItem* subItem, bool isBold)
+{
+    if (!subItem)
+        return;
+    if (QTreeWidgetItem* node = NodeOf(subItem))
+        TTreeView::SetBoldAndCut(node, isBold, false);
+    subItem->SetLinked(isBold);
+}
+
+void TSchemaItem::SubItemCheckChanged(TSchemaSubItem* subItem)
+{
+    if (TCheckListBox* list = CheckListControl()) {
+        const int i = GetIndexBySubItem(subItem);
+        if (i >= 0)
+            list->SetChecked(i, subItem->Checked());
+    }
+    if (OnSubItemCheck)
+        OnSubItemCheck(subItem);
+}
+
+void TSchemaItem::SubItemImageChanged(TSchemaSubItem* subItem, int which, int value)
+{
+    if (QTreeWidgetItem* node = NodeOf(subItem))
+        TTreeView::SetImageIndex(node, TTreeView::TImageKind(which), value);
+    update();
+    FItemControl->update();
+}
+
+// --- geometry -----------------------------------------------------------------------
+
+int TSchemaItem::GetRowY(int fldN) const
+{
+    using namespace ItemGeometry;
+    const QRect client = ClientRect();
+    // The inner control's place in the box's client coordinates.
+    const QRect control = FItemControl->geometry().translated(-client.topLeft());
+    int y = 0;
+    if (const TCustomListBox* list = ListControl()) {
+        y = ListRowY(fldN, list->TopIndex(), list->ItemHeight(), control.top());
+    } else if (const TTreeView* tree = TreeControl()) {
+        y = TreeRowY(TreeRowLine(tree->ShownAbsoluteIndexesFromTop(), fldN), control.top());
+    } else {
+        y = ShapeRowY(control.top());
+    }
+    y = ClampRowY(y, control.top(), control.height());
+    const QPoint inWindow = client.topLeft() + QPoint(control.left(), y);
+    if (QWidget* target = parentWidget())
+        return mapTo(target, inWindow).y();
+    return mapToGlobal(inWindow).y();
+}
+
+void TSchemaItem::RecalculateHeight()
+{
+    int h = 0;
+    if (const TCustomListBox* list = ListControl()) {
+        h = list->Count() * list->ItemHeight();
+    } else if (TTreeView* tree = TreeControl()) {
+        tree->FullExpand();
+        h = tree->Count() * ItemGeometry::kTreeLineHeight;
+    } else if (const TSchemaText* text = TextControl()) {
+        h = text->height();
+    } else if (const TSchemaIcon* icon = IconControl()) {
+        h = icon->Picture().height();
+    }
+    SetClientHeight(ItemGeometry::ClientHeightFor(h, Border()));
+}
+
+void TSchemaItem::RecalculateWidth()
+{
+    using namespace ItemGeometry;
+    int width = 0;
+    if (const TCustomListBox* list = ListControl()) {
+        int w = kMinListContentWidth;
+        for (int i = 0; i < list->Count(); ++i)
+            w = std::max(w, list->TextWidth(list->Strings(i)));
+        width = ListOuterWidth(w, Border(), CheckBoxGlyphSize());
+    } else if (const TTreeView* tree = TreeControl()) {
+        int w = kMinListContentWidth;
+        for (QTreeWidgetItemIterator it(const_cast<TTreeView*>(tree)); *it; ++it)
+            w = std::max(w, tree->TextWidth((*it)->text(0)));
+        width = ListOuterWidth(w, Border(), CheckBoxGlyphSize());
+    } else if (const TSchemaText* text = TextControl()) {
+        const int w = text->Text().contains(QChar(13)) ? text->width() : text->TextWidth(text->Text());
+        width = ShapeOuterWidth(w, Border());
+    } else if (const TSchemaIcon* icon = IconControl()) {
+        width = ShapeOuterWidth(icon->Picture().width(), Border());
+    }
+    if (ShowCaption())
+        width = FitCaptionWidth(width, QFontMetrics(CanvasFont()).horizontalAdvance(Caption()));
+    SetWidth(width);
+}
+
+bool TSchemaItem::Activate(const QString&, int x, int y)
+{
+    move(x, y);
+    TFont f = Font();
+    f.Style = TFontStyles{fsBold};
+    f.Size = 8;
+    if (FSchemaControlType == scIcon)
+        FFont = f;
+    else
+        ApplyControlFont(f);
+    SetCanvasFont(f.ToQFont());
+    if (IsListKind(FSchemaControlType)) {
+        FItemControl->setFocusPolicy(Qt::ClickFocus);
+        RecalculateWidth();
+    }
+    FItemControl->show();
+    show();
+    return true;
+}
+
+// --- drawing ------------------------------------------------------------------------
+
+void TSchemaItem::CustomListDrawItem(QWidget* control, int index, const QRect& rect, TOwnerDrawState state,
+                                     QPainter& canvas)
+{
+    const auto* list = qobject_cast<const TCustomListBox*>(control);
+    if (!list || index < 0 || index >= list->Count())
+        return;
+    canvas.fillRect(rect, canvas.brush());
+    const TSchemaSubItem* row = RowOf(list->Objects(index));
+    if (!row) {
+        canvas.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, list->Strings(index));
+        return;
+    }
+    if (row->Linked()) {
+        QFont f = canvas.font();
+        f.setBold(true);
+        canvas.setFont(f);
+    }
+    const TImageList* images = FDesigner ? FDesigner->Images() : nullptr;
+    const auto valid = [images](int i) { return images && i >= 0 && i < images->Count(); };
+    int idx = row->ImageIndex();
+    if (state.Contains(odSelected)) {
+        idx = row->SelectedIndex();
+        if (images && !valid(idx))
+            idx = row->ImageIndex();
+    }
+    int textOffset = 0;
+    if (valid(idx)) {
+        images->Draw(canvas, rect.left(), rect.top() + (rect.height() - images->Height()) / 2, idx);
+        textOffset = images->Width() + 2;
+    }
+    const QRect textRect(rect.left() + textOffset + 2, rect.top(), rect.width() - textOffset - 2, rect.height());
+    canvas.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, row->Caption());
+}
+
+// --- reactions of the window ---------------------------------------------------------
+
+THitArea TSchemaItem::HitTest(QPoint p) const
+{
+    const THitArea area = TBoxWindow::HitTest(p);
+    // A text or icon box is dragged around from anywhere on it.
+    if (!IsListKind(FSchemaControlType) && area == THitArea::Client)
+        return THitArea::Caption;
+    return area;
+}
+
+void TSchemaItem::ClientAreaChanged()
+{
+    if (FItemControl)
+        FItemControl->setGeometry(ClientRect());
+}
+
+void TSchemaItem::ReboundOwnRelations(bool isDrag)
+{
+    if (auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data()))
+        pane->ReboundRelationsForItem(this, isDrag);
+}
+
+void TSchemaItem::Moved()
+{
+    ReboundOwnRelations(true);
+}
+
+void TSchemaItem::Resized()
+{
+    ReboundOwnRelations(true);
+}
+
+void TSchemaItem::RelationUpdating(QObject*, QTreeWidgetItem*)
+{
+    ReboundOwnRelations(true);
+}
+
+void TSchemaItem::CloseRequested()
+{
+    // The request arrives inside the box's own mouse handling; the box is removed
+    // once that has returned.
+    QMetaObject::invokeMethod(
+        this, [this] { Guarded(nullptr, [this] { RemoveItem(this); }); }, Qt::QueuedConnection);
+}
+
+void TSchemaItem::RemoveItem(QObject*)
+{
+    if (auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data()))
+        pane->DeleteRelationsForItem(this, nullptr);
+    if (FParent)
+        FParent->RemoveControl(this);
+    FParent = nullptr;
+    delete this; // the box ends here, as its callers expect
+}
+
+} // namespace schemakit

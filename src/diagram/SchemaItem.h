@@ -1,0 +1,139 @@
+#pragma once
+
+#include "SchemaTypes.h"
+
+#include "../package/BoxWindow.h"
+#include "../package/Font.h"
+#include "../package/OwnerDrawList.h"
+
+#include <QIcon>
+#include <QPointer>
+
+class QTreeWidgetItem;
+
+namespace schemakit {
+
+class TScrollBox;
+class TCheckListBox;
+class TTreeView;
+class TSchemaText;
+class TSchemaIcon;
+
+// One box of the diagram (in a database diagram, one table): a small framed
+// window filled by an inner control that shows and stores the box's rows.
+class TSchemaItem : public TBoxWindow {
+    Q_OBJECT
+public:
+    // `owner` is the pane the box belongs to and raises its events through; the
+    // box is freed with it. A new box is invisible and off the pane until it is
+    // given a parent and activated (the pane's AddItem does both).
+    explicit TSchemaItem(TSchemaDesignArea* owner, TSchemaControlType kind = scListBox);
+    ~TSchemaItem() override;
+
+    TSchemaDesignArea* Designer() const;
+    TSchemaControlType SchemaControlType() const noexcept { return FSchemaControlType; }
+    // The inner control: a list, check list or tree for the list kinds, a text or
+    // a picture for the shape kinds. It fills the client area.
+    QWidget* ItemControl() const noexcept { return FItemControl; }
+    TCustomListBox* ListControl() const;   // list kinds 0 and 1, else null
+    TCheckListBox* CheckListControl() const; // scCheckListBox, else null
+    TTreeView* TreeControl() const;        // scTreeView, else null
+    TSchemaText* TextControl() const;      // scText, else null
+    TSchemaIcon* IconControl() const;      // scIcon, else null
+
+    // The parent container; only a scroll box (in use, the pane) is accepted.
+    TScrollBox* Parent() const;
+    // Puts the box into a scroll box, or takes it off with null. Anything else
+    // raises an error and leaves the box where it was.
+    void SetParent(QWidget* parent);
+
+    void SetCaption(const QString& caption) override;
+    void SetColor(TColor color) override;
+    // For every kind but the icon, the font is the inner control's (so it is what
+    // the rows are drawn with); the icon box uses its own.
+    TFont Font() const;
+    void SetFont(const TFont& font);
+
+    const QIcon& Icon() const noexcept { return FIcon; }
+    void SetIcon(const QIcon& icon);
+
+    void* Data() const noexcept { return FData; }
+    void SetData(void* value) { FData = value; }
+
+    // Row count plus ten times the links on the box (a link from the box counts
+    // two, a link to it one).
+    int Rank() const { return GetRank(); }
+    int GetRank() const;
+
+    // --- rows ---
+    // Adds a row; for a tree, as the last child of the node with absolute index
+    // `parentItem`, or as a top-level node when that is negative or not below the
+    // node count. A shape box that holds its row already returns null.
+    TSchemaSubItem* AddSubItem(const QString& itemName, int parentItem, bool checked);
+    TSchemaSubItem* AddSubItemObject(const QString& itemName, int parentItem, bool checked, void* object);
+    int GetSubItemCount() const;
+    // Row `index` (0-based, depth-first for trees), or null out of range. A shape
+    // box ignores the index and returns its row.
+    TSchemaSubItem* GetSubItem(int index) const;
+    // The first row whose caption matches (ASCII letters compared without case).
+    TSchemaSubItem* GetSubItemByName(const QString& subName) const;
+    int GetIndexBySubItem(const TSchemaSubItem* subItem) const;
+    // Frees the row and removes its entry (a tree node goes with its children).
+    // Links ending on the row are the caller's to remove first.
+    void DeleteSubItem(int index);
+    // The current row, -1 when none.
+    int GetItemIndex() const;
+    QString GetItemName(int index) const;
+    // Marks a row as linked (bold); the caller refreshes the inner control.
+    void SelectItemBold(TSchemaSubItem* subItem, bool isBold);
+
+    // --- geometry ---
+    // Vertical pane coordinate at which links attach to row `fldN`.
+    int GetRowY(int fldN) const;
+    void RecalculateHeight();
+    void RecalculateWidth();
+    // Places the box at (x, y), gives it the bold 8-point font, fits its width and
+    // shows it. The name is not used.
+    bool Activate(const QString& itemName, int x, int y);
+
+    // Owner drawing of a list row; `Canvas` carries the list's font and colours (or
+    // the selection colours).
+    void CustomListDrawItem(QWidget* control, int index, const QRect& rect, TOwnerDrawState state, QPainter& canvas);
+    // A tree node was expanded or collapsed.
+    void RelationUpdating(QObject* sender, QTreeWidgetItem* node);
+    // Deletes the box: its links first, then the box itself. Nothing may touch the
+    // box afterwards.
+    void RemoveItem(QObject* sender = nullptr);
+
+    TNotifyEvent OnSubItemCheck;
+    TSchemaCloseEvent OnClose;
+
+    // Called by a row of this box when its check mark or an image index changed.
+    void SubItemCheckChanged(TSchemaSubItem* subItem);
+    void SubItemImageChanged(TSchemaSubItem* subItem, int which, int value);
+
+    THitArea HitTest(QPoint p) const override;
+
+protected:
+    void ClientAreaChanged() override;
+    void Moved() override;
+    void Resized() override;
+    void CloseRequested() override;
+
+private:
+    void CreateItemControl();
+    void ApplyControlFont(const TFont& font);
+    TSchemaSubItem* NewSubItem(const QString& itemName, int parentItem, bool checked, void* object, bool setObject);
+    QTreeWidgetItem* NodeOf(const TSchemaSubItem* subItem) const;
+    void ReboundOwnRelations(bool isDrag);
+
+    QPointer<TSchemaDesignArea> FDesigner;
+    TSchemaControlType FSchemaControlType;
+    QWidget* FItemControl = nullptr;
+    QIcon FIcon;
+    void* FData = nullptr;
+    QPointer<TScrollBox> FParent;
+    TFont FFont;
+};
+
+} // namespace schemakit

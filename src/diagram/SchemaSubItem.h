@@ -1,0 +1,67 @@
+#pragma once
+
+#include "SchemaTypes.h"
+
+#include <QObject>
+
+namespace schemakit {
+
+// One row of a box (in a database diagram, one field of a table). It belongs to
+// its box and goes with it; the box's inner control keeps the rows in order.
+class TSchemaSubItem : public QObject {
+    Q_OBJECT
+public:
+    // `owner` must be a box or null; anything else raises EInvalidCast.
+    explicit TSchemaSubItem(QObject* owner = nullptr);
+    ~TSchemaSubItem() override;
+
+    TSchemaItem* ItemOwner() const noexcept { return FItemOwner; }
+
+    // Setting the caption does not change the text the box shows.
+    const QString& Caption() const noexcept { return FCaption; }
+    void SetCaption(const QString& value) { FCaption = value; }
+
+    // Changing the check mark mirrors it in a check list and raises the box's
+    // OnSubItemCheck with this row as Sender.
+    bool Checked() const noexcept { return FChecked; }
+    void SetChecked(bool value);
+
+    // The position the inner control gave the row when it was added; not updated
+    // afterwards. -1 for a shape box's row.
+    int Index() const noexcept { return FIndex; }
+    void SetIndex(int value) { FIndex = value; }
+
+    int ImageIndex() const noexcept { return FImageIndex; }
+    int SelectedIndex() const noexcept { return FSelectedIndex; }
+    int OverlayIndex() const noexcept { return FOverlayIndex; }
+    int StateIndex() const noexcept { return FStateIndex; }
+    void SetImageIndex(int value) { SetImageIndexOf(0, value); }
+    void SetSelectedIndex(int value) { SetImageIndexOf(1, value); }
+    void SetOverlayIndex(int value) { SetImageIndexOf(2, value); }
+    void SetStateIndex(int value) { SetImageIndexOf(3, value); }
+
+    // True while at least one link ends on the row; such rows are drawn bold.
+    bool Linked() const noexcept { return FLinked; }
+    void SetLinked(bool value) { FLinked = value; }
+
+    // A free slot for the caller; never owned or used by the library.
+    void* Data() const noexcept { return FData; }
+    void SetData(void* value) { FData = value; }
+
+private:
+    // 0 image, 1 selected, 2 overlay, 3 state.
+    void SetImageIndexOf(int which, int value);
+
+    TSchemaItem* FItemOwner = nullptr;
+    QString FCaption;
+    bool FChecked = false;
+    int FIndex = 0;
+    int FImageIndex = -1;
+    int FSelectedIndex = -1;
+    int FOverlayIndex = -1;
+    int FStateIndex = -1;
+    bool FLinked = false;
+    void* FData = nullptr;
+};
+
+} // namespace schemakit

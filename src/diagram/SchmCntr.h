@@ -1,0 +1,14 @@
+#pragma once
+
+// The diagram: the pane, its boxes with their rows, and its links.
+
+#include "ItemGeometry.h"
+#include "SchemaDesignArea.h"
+#include "SchemaItem.h"
+#include "SchemaListControls.h"
+#include "SchemaRelation.h"
+#include "SchemaShapes.h"
+#include "SchemaSubItem.h"
+#include "SchemaTypes.h"
+
+#include "../package/Platform.h"

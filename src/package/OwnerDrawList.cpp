@@ -1,0 +1,246 @@
+#include "OwnerDrawList.h"
+
+#include "ErrorBoundary.h"
+#include "PlatformMetrics.h"
+
+#include <QAbstractItemDelegate>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+
+namespace schemakit {
+
+namespace {
+constexpr int kObjectRole = Qt::UserRole + 1;
+constexpr int kCheckedRole = Qt::UserRole + 2;
+} // namespace
+
+// Hands the painting of every row to its list, with the painter prepared the way
+// owner-drawn rows expect.
+class TListItemDelegate : public QAbstractItemDelegate {
+public:
+    explicit TListItemDelegate(TCustomListBox* list) : QAbstractItemDelegate(list), FList(list) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        TOwnerDrawState state;
+        if (option.state & QStyle::State_Selected)
+            state.Include(odSelected);
+        if (option.state & QStyle::State_HasFocus)
+            state.Include(odFocused);
+        if (!(option.state & QStyle::State_Enabled))
+            state.Include(odDisabled);
+        painter->save();
+        Guarded(FList, [&] { FList->PaintRow(*painter, option.rect, index.row(), state); });
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        return {FList->viewport()->width(), FList->ItemHeight()};
+    }
+
+private:
+    TCustomListBox* FList;
+};
+
+TCustomListBox::TCustomListBox(QWidget* parent) : QListWidget(parent)
+{
+    setItemDelegate(new TListItemDelegate(this));
+    setUniformItemSizes(true);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFrameShape(QFrame::NoFrame);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { Guarded(this, [this] { Scrolled(); }); });
+}
+
+TCustomListBox::~TCustomListBox()
+{
+    // Scrolled() is virtual: it may not run once this part of the list is gone.
+    disconnect(verticalScrollBar(), nullptr, this, nullptr);
+}
+
+QString TCustomListBox::Strings(int index) const
+{
+    const QListWidgetItem* it = item(index);
+    return it ? it->text() : QString();
+}
+
+void* TCustomListBox::Objects(int index) const
+{
+    const QListWidgetItem* it = item(index);
+    return it ? reinterpret_cast<void*>(it->data(kObjectRole).value<quintptr>()) : nullptr;
+}
+
+void TCustomListBox::SetObjects(int index, void* object)
+{
+    if (QListWidgetItem* it = item(index))
+        it->setData(kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
+}
+
+int TCustomListBox::AddObject(const QString& text, void* object)
+{
+    auto* it = new QListWidgetItem(text, this);
+    it->setData(kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
+    return count() - 1;
+}
+
+void TCustomListBox::Delete(int index)
+{
+    delete takeItem(index);
+}
+
+void TCustomListBox::Clear()
+{
+    clear();
+}
+
+void TCustomListBox::SetItemHeight(int value)
+{
+    if (value <= 0 || value == FItemHeight)
+        return;
+    FItemHeight = value;
+    doItemsLayout();
+    viewport()->update();
+}
+
+int TCustomListBox::TopIndex() const
+{
+    return count() == 0 ? 0 : verticalScrollBar()->value();
+}
+
+void TCustomListBox::SetTopIndex(int value)
+{
+    verticalScrollBar()->setValue(value);
+}
+
+int TCustomListBox::ItemAtPos(QPoint pos) const
+{
+    const QModelIndex i = indexAt(pos);
+    return i.isValid() ? i.row() : -1;
+}
+
+QRect TCustomListBox::ItemRect(int index) const
+{
+    const QListWidgetItem* it = item(index);
+    return it ? visualItemRect(it) : QRect();
+}
+
+int TCustomListBox::TextWidth(const QString& text) const
+{
+    return fontMetrics().horizontalAdvance(text);
+}
+
+void TCustomListBox::PaintRow(QPainter& painter, const QRect& rect, int index, TOwnerDrawState state)
+{
+    const QPalette& pal = palette();
+    const bool selected = state.Contains(odSelected);
+    painter.setFont(font());
+    painter.setBrush(selected ? pal.highlight() : pal.base());
+    painter.setPen(selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text));
+    DrawItem(index, rect, state, painter);
+}
+
+void TCustomListBox::DrawItem(int index, const QRect& rect, TOwnerDrawState state, QPainter& canvas)
+{
+    if (OnDrawItem) {
+        OnDrawItem(this, index, rect, state, canvas);
+        return;
+    }
+    canvas.fillRect(rect, canvas.brush());
+    canvas.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Strings(index));
+}
+
+void TCustomListBox::mousePressEvent(QMouseEvent* event)
+{
+    QListWidget::mousePressEvent(event);
+    if (event->button() == Qt::RightButton) {
+        const QPoint pos = event->position().toPoint();
+        Guarded(this, [&] { RightButtonPressed(pos); });
+    }
+}
+
+// --- check list ---------------------------------------------------------------
+
+TCheckListBox::TCheckListBox(QWidget* parent) : TCustomListBox(parent) {}
+TCheckListBox::~TCheckListBox() = default;
+
+bool TCheckListBox::Checked(int index) const
+{
+    const QListWidgetItem* it = item(index);
+    return it && it->data(kCheckedRole).toBool();
+}
+
+void TCheckListBox::SetChecked(int index, bool value)
+{
+    if (QListWidgetItem* it = item(index)) {
+        if (it->data(kCheckedRole).toBool() != value)
+            it->setData(kCheckedRole, value);
+    }
+}
+
+int TCheckListBox::CheckWidth() const
+{
+    return CheckBoxGlyphSize() + 2;
+}
+
+void TCheckListBox::PaintRow(QPainter& painter, const QRect& rect, int index, TOwnerDrawState state)
+{
+    // The check box sits on the list's own background; only the part of the row to
+    // its right is drawn as the row.
+    const int cw = CheckWidth();
+    const QRect checkArea(rect.left(), rect.top(), cw, rect.height());
+    painter.fillRect(checkArea, palette().base());
+    const int g = CheckBoxGlyphSize();
+    QStyleOptionButton box;
+    box.initFrom(this);
+    box.rect = QRect(checkArea.left() + 1, checkArea.top() + (checkArea.height() - g) / 2, g, g);
+    box.state = QStyle::State_Enabled | (Checked(index) ? QStyle::State_On : QStyle::State_Off);
+    style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &painter, this);
+    if (Checked(index))
+        state.Include(odChecked);
+    TCustomListBox::PaintRow(painter, rect.adjusted(cw, 0, 0, 0), index, state);
+}
+
+void TCheckListBox::ToggleClickCheck(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    SetChecked(index, !Checked(index));
+    ClickCheck();
+}
+
+void TCheckListBox::ClickCheck()
+{
+    if (OnClickCheck)
+        OnClickCheck(this);
+}
+
+void TCheckListBox::mousePressEvent(QMouseEvent* event)
+{
+    TCustomListBox::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    const int index = ItemAtPos(pos);
+    if (index >= 0 && pos.x() < CheckWidth()) {
+        SetItemIndex(index);
+        Guarded(this, [&] { ToggleClickCheck(index); });
+    }
+}
+
+void TCheckListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && ItemIndex() >= 0) {
+        Guarded(this, [&] { ToggleClickCheck(ItemIndex()); });
+        event->accept();
+        return;
+    }
+    TCustomListBox::keyPressEvent(event);
+}
+
+} // namespace schemakit

@@ -1,0 +1,150 @@
+#include "ScrollBox.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScrollBar>
+
+namespace schemakit {
+
+TScrollBox::TScrollBox(QWidget* parent) : QAbstractScrollArea(parent)
+{
+    viewport()->setAutoFillBackground(true);
+    horizontalScrollBar()->setSingleStep(8);
+    verticalScrollBar()->setSingleStep(8);
+    ApplyColor();
+}
+
+TScrollBox::~TScrollBox()
+{
+    for (QObject* c : std::as_const(FControls))
+        c->removeEventFilter(this);
+}
+
+QObject* TScrollBox::Controls(int index) const
+{
+    return index >= 0 && index < ControlCount() ? FControls[index] : nullptr;
+}
+
+int TScrollBox::IndexOfControl(const QObject* control) const
+{
+    return int(FControls.indexOf(const_cast<QObject*>(control)));
+}
+
+void TScrollBox::InsertControl(QObject* control)
+{
+    if (!control || FControls.contains(control))
+        return;
+    if (control->isWidgetType()) {
+        FControls.append(control);
+        control->installEventFilter(this);
+        ScheduleScrollRangeUpdate();
+    } else {
+        FControls.insert(FWindowlessCount++, control);
+    }
+}
+
+void TScrollBox::RemoveControl(QObject* control)
+{
+    const qsizetype i = FControls.indexOf(control);
+    if (i < 0)
+        return;
+    FControls.removeAt(i);
+    if (i < FWindowlessCount) {
+        --FWindowlessCount;
+    } else {
+        control->removeEventFilter(this);
+        ScheduleScrollRangeUpdate();
+    }
+}
+
+void TScrollBox::SetColor(TColor color)
+{
+    if (color == FColor)
+        return;
+    FColor = color;
+    ApplyColor();
+}
+
+void TScrollBox::ApplyColor()
+{
+    QPalette pal = viewport()->palette();
+    pal.setColor(QPalette::Window, ColorToQColor(FColor));
+    viewport()->setPalette(pal);
+    viewport()->update();
+}
+
+QPoint TScrollBox::ScrollOffset() const
+{
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+QRect TScrollBox::ContentRect() const
+{
+    QRect r;
+    for (qsizetype i = FWindowlessCount; i < FControls.size(); ++i) {
+        const auto* w = static_cast<const QWidget*>(FControls[i]);
+        if (!w->isHidden())
+            r |= w->geometry();
+    }
+    return r.translated(ScrollOffset());
+}
+
+void TScrollBox::UpdateScrollRange()
+{
+    FRangeUpdatePending = false;
+    const QRect content = ContentRect();
+    const QSize view = viewport()->size();
+    const int hmax = std::max(0, content.isEmpty() ? 0 : content.right() + 1 - view.width());
+    const int vmax = std::max(0, content.isEmpty() ? 0 : content.bottom() + 1 - view.height());
+    horizontalScrollBar()->setPageStep(std::max(1, view.width()));
+    verticalScrollBar()->setPageStep(std::max(1, view.height()));
+    horizontalScrollBar()->setRange(0, hmax);
+    verticalScrollBar()->setRange(0, vmax);
+}
+
+void TScrollBox::ScheduleScrollRangeUpdate()
+{
+    if (FRangeUpdatePending)
+        return;
+    FRangeUpdatePending = true;
+    // One recomputation after a burst of child changes keeps adding many boxes
+    // linear in their number.
+    QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+}
+
+void TScrollBox::scrollContentsBy(int dx, int dy)
+{
+    viewport()->scroll(dx, dy);
+    Scrolled();
+}
+
+bool TScrollBox::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+        if (watched->parent() == viewport())
+            ScheduleScrollRangeUpdate();
+        break;
+    default:
+        break;
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+bool TScrollBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest && FRangeUpdatePending)
+        UpdateScrollRange();
+    return QAbstractScrollArea::event(event);
+}
+
+void TScrollBox::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRange();
+}
+
+} // namespace schemakit

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Color.h"
+
+#include <QAbstractScrollArea>
+#include <QList>
+
+namespace schemakit {
+
+// A scrolling container whose child widgets sit on its viewport and move when it
+// scrolls (so their positions are in the visible area's coordinates), with a scroll
+// range that follows the extent of its children. It keeps its own ordered child
+// list: windowless elements (plain QObjects drawn by the viewport) first, then
+// windowed children (widgets), each group in the order it was put in.
+class TScrollBox : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit TScrollBox(QWidget* parent = nullptr);
+    ~TScrollBox() override;
+
+    int ControlCount() const noexcept { return int(FControls.size()); }
+    // The child at a 0-based position, or null outside the list.
+    QObject* Controls(int index) const;
+    int IndexOfControl(const QObject* control) const;
+
+    // Puts a child into the list (a widget at the end, anything else at the end of
+    // the windowless group). A widget must already be a child of the viewport.
+    void InsertControl(QObject* control);
+    void RemoveControl(QObject* control);
+
+    TColor Color() const noexcept { return FColor; }
+    void SetColor(TColor color);
+
+    // How far the contents are scrolled (the scroll bars' positions).
+    QPoint ScrollOffset() const;
+    // Union of the windowed children's rectangles, in content coordinates.
+    QRect ContentRect() const;
+    // Recomputes the scroll range now; it is otherwise updated soon after any child
+    // moves, sizes, shows or hides.
+    void UpdateScrollRange();
+
+protected:
+    void scrollContentsBy(int dx, int dy) override;
+    // Called after every scroll, horizontal or vertical.
+    virtual void Scrolled() {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ScheduleScrollRangeUpdate();
+    void ApplyColor();
+
+    QList<QObject*> FControls;
+    int FWindowlessCount = 0;
+    bool FRangeUpdatePending = false;
+    TColor FColor = clBtnFace;
+};
+
+} // namespace schemakit

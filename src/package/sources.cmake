@@ -1,0 +1,23 @@
+# Resource strings and the platform layer that stands in for the component framework.
+list(APPEND SCHEMAKIT_CORE_SOURCES
+  package/Exceptions.cpp
+  package/ResourceStrings.cpp
+  package/StringList.cpp
+  package/SysUtils.cpp
+  package/WindowMetrics.cpp
+)
+list(APPEND SCHEMAKIT_GUI_SOURCES
+  package/BoxWindow.cpp
+  package/Color.cpp
+  package/DialogService.cpp
+  package/ErrorBoundary.cpp
+  package/Font.cpp
+  package/ImageList.cpp
+  package/PlatformMetrics.cpp
+  package/ScrollBox.cpp
+  package/WindowLock.cpp
+)
+list(APPEND SCHEMAKIT_GUI_SOURCES
+  package/OwnerDrawList.cpp
+  package/TreeView.cpp
+)

@@ -41,6 +41,13 @@ int ScanTreeRows(const TTreeView* tree, F&& f)
     return -1;
 }
 
+// Every box shows the same window icon; loading it once keeps adding boxes cheap.
+const QIcon& ItemWindowIcon()
+{
+    static const QIcon icon(QStringLiteral(":/schemakit/SD_ITEM"));
+    return icon;
+}
+
 } // namespace
 
 TSchemaItem::TSchemaItem(TSchemaDesignArea* owner, TSchemaControlType kind)
@@ -117,7 +124,7 @@ void TSchemaItem::CreateItemControl()
         FItemControl->setFont(f);
         FItemControl->setFocusPolicy(Qt::ClickFocus);
         if (auto* list = ListControl())
-            list->SetItemHeight(std::max(QFontMetrics(f).height() + 2, CheckBoxGlyphSize() + 2));
+            list->SetItemHeight(std::max(QFontMetrics(f).height() + 3, CheckBoxGlyphSize() + 3));
     }
     FItemControl->setGeometry(ClientRect());
 }
@@ -182,7 +189,7 @@ void TSchemaItem::SetParent(QWidget* parent)
     if (shown)
         show();
     if (FIcon.isNull())
-        SetIcon(QIcon(QStringLiteral(":/schemakit/SD_ITEM")));
+        SetIcon(ItemWindowIcon());
 }
 
 void TSchemaItem::SetCaption(const QString& caption)

@@ -132,7 +132,14 @@ QRect TCustomListBox::ItemRect(int index) const
 
 int TCustomListBox::TextWidth(const QString& text) const
 {
-    return fontMetrics().horizontalAdvance(text);
+    return FMeasure.Width(*this, text);
+}
+
+void TCustomListBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        FMeasure.Reset();
+    QListWidget::changeEvent(event);
 }
 
 void TCustomListBox::PaintRow(QPainter& painter, const QRect& rect, int index, TOwnerDrawState state)

@@ -2,6 +2,8 @@
 
 #include "Set.h"
 
+#include "TextWidthCache.h"
+
 #include <QListWidget>
 
 #include <functional>
@@ -69,9 +71,11 @@ protected:
     virtual void RightButtonPressed(QPoint) {}
 
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int FItemHeight = 16;
+    mutable TTextMeasure FMeasure;
 };
 
 // TCustomListBox with a check box in front of every entry. Clicking the check

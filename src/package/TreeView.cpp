@@ -221,7 +221,14 @@ void TTreeView::SetStateImages(TImageList* images)
 
 int TTreeView::TextWidth(const QString& text) const
 {
-    return fontMetrics().horizontalAdvance(text);
+    return FMeasure.Width(*this, text);
+}
+
+void TTreeView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        FMeasure.Reset();
+    QTreeWidget::changeEvent(event);
 }
 
 void TTreeView::PaintNode(QPainter& painter, const QRect& rect, const QTreeWidgetItem* node, bool selected)

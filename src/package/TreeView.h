@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ImageList.h"
+#include "TextWidthCache.h"
 
 #include <QPointer>
 #include <QTreeWidget>
@@ -74,9 +75,11 @@ protected:
     virtual void RightButtonPressed(QPoint) {}
 
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int FCount = 0;
+    mutable TTextMeasure FMeasure;
     QPointer<TImageList> FImages;
     QPointer<TImageList> FStateImages;
 };

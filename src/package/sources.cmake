@@ -15,6 +15,7 @@ list(APPEND SCHEMAKIT_GUI_SOURCES
   package/ImageList.cpp
   package/PlatformMetrics.cpp
   package/ScrollBox.cpp
+  package/TextWidthCache.cpp
   package/WindowLock.cpp
 )
 list(APPEND SCHEMAKIT_GUI_SOURCES

@@ -1,0 +1,73 @@
+#include "SampleDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+#include <stdexcept>
+
+namespace demo {
+
+QStringList SplitScript(const QString& script)
+{
+    QStringList statements;
+    QString current;
+    for (const QString& line : script.split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1String("--")))
+            continue;
+        current += line + u'\n';
+        if (trimmed.endsWith(u';')) {
+            current = current.trimmed();
+            current.chop(1);
+            statements << current;
+            current.clear();
+        }
+    }
+    if (!current.trimmed().isEmpty())
+        statements << current.trimmed();
+    return statements;
+}
+
+QString EnsureSampleDatabase()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(dir);
+    const QString path = QDir(dir).filePath(QStringLiteral("schemakit-sample.db"));
+    if (QFile::exists(path))
+        return path;
+
+    QFile scriptFile(QStringLiteral(":/demo/sample.sql"));
+    if (!scriptFile.open(QIODevice::ReadOnly))
+        throw std::runtime_error("the bundled sample script is missing");
+    const QString script = QString::fromUtf8(scriptFile.readAll());
+
+    // Build into a temporary file and move it into place, so that an interrupted
+    // first run never leaves half a database behind.
+    const QString building = path + QStringLiteral(".part");
+    QFile::remove(building);
+    const QString connection = QStringLiteral("schemakit-sample-builder");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(building);
+        if (!db.open())
+            throw std::runtime_error(db.lastError().text().toStdString());
+        QSqlQuery query(db);
+        db.transaction();
+        for (const QString& statement : SplitScript(script)) {
+            if (!query.exec(statement))
+                throw std::runtime_error(query.lastError().text().toStdString());
+        }
+        db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (!QFile::rename(building, path))
+        throw std::runtime_error("cannot move the sample database into place");
+    return path;
+}
+
+} // namespace demo

@@ -1,7 +1,12 @@
 #include "ScrollBox.h"
 
+#include "ErrorBoundary.h"
+
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QScrollBar>
 
 namespace schemakit {
@@ -139,6 +144,51 @@ bool TScrollBox::event(QEvent* event)
     if (event->type() == QEvent::LayoutRequest && FRangeUpdatePending)
         UpdateScrollRange();
     return QAbstractScrollArea::event(event);
+}
+
+QMenu* TScrollBox::PopupMenu() const
+{
+    return FPopupMenu;
+}
+
+void TScrollBox::SetPopupMenu(QMenu* menu)
+{
+    FPopupMenu = menu;
+}
+
+void TScrollBox::keyPressEvent(QKeyEvent* event)
+{
+    int key = event->key();
+    if (OnKeyDown)
+        Guarded(this, [&] { OnKeyDown(this, key, event->modifiers()); });
+    if (key == 0)
+        return;
+    if (OnKeyPress && !event->text().isEmpty()) {
+        QChar ch = event->text().front();
+        Guarded(this, [&] { OnKeyPress(this, ch); });
+        if (ch.isNull())
+            return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void TScrollBox::keyReleaseEvent(QKeyEvent* event)
+{
+    int key = event->key();
+    if (OnKeyUp)
+        Guarded(this, [&] { OnKeyUp(this, key, event->modifiers()); });
+    if (key != 0)
+        QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void TScrollBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (FPopupMenu) {
+        FPopupMenu->popup(event->globalPos());
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::contextMenuEvent(event);
 }
 
 void TScrollBox::resizeEvent(QResizeEvent* event)

@@ -4,6 +4,11 @@
 
 #include <QAbstractScrollArea>
 #include <QList>
+#include <QPointer>
+
+#include <functional>
+
+class QMenu;
 
 namespace schemakit {
 
@@ -39,6 +44,17 @@ public:
     // moves, sizes, shows or hides.
     void UpdateScrollRange();
 
+    // Shown at the mouse when the empty pane is right-clicked; not owned.
+    QMenu* PopupMenu() const;
+    void SetPopupMenu(QMenu* menu);
+
+    // Key events of the container, raised before the base handling. A handler
+    // may set Key to 0 (OnKeyDown, OnKeyUp) or Key to a null character
+    // (OnKeyPress) to swallow the key.
+    std::function<void(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift)> OnKeyDown;
+    std::function<void(QObject* Sender, QChar& Key)> OnKeyPress;
+    std::function<void(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift)> OnKeyUp;
+
 protected:
     void scrollContentsBy(int dx, int dy) override;
     // Called after every scroll, horizontal or vertical.
@@ -46,6 +62,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ScheduleScrollRangeUpdate();
@@ -54,6 +73,7 @@ private:
     QList<QObject*> FControls;
     int FWindowlessCount = 0;
     bool FRangeUpdatePending = false;
+    QPointer<QMenu> FPopupMenu;
     TColor FColor = clBtnFace;
 };
 

@@ -1,6 +1,9 @@
 #include "DiagramFixture.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
 #include <QScrollBar>
 
 using namespace schemakit;
@@ -217,4 +220,29 @@ TEST_F(DiagramTest, FontAndColourCommandsActOnTheOwnerOfTheMenuEntry)
     pane->ChangeBackground(strayEntry);
     pane->ChangeBackground(nullptr);
     EXPECT_EQ(dialogs->Requests.size(), asked);
+}
+
+TEST_F(DiagramTest, PaneKeyEventsAndMenuGoToTheApplication)
+{
+    QList<int> downs;
+    QString typed;
+    pane->OnKeyDown = [&](QObject* sender, int& key, Qt::KeyboardModifiers) {
+        EXPECT_EQ(sender, pane.get());
+        downs.append(key);
+        if (key == Qt::Key_Delete)
+            key = 0; // swallowed: no key press follows
+    };
+    pane->OnKeyPress = [&](QObject*, QChar& key) { typed += key; };
+    QTest::keyClick(pane.get(), Qt::Key_A);
+    QTest::keyClick(pane.get(), Qt::Key_Delete);
+    EXPECT_EQ(downs, (QList<int>{Qt::Key_A, Qt::Key_Delete}));
+    EXPECT_EQ(typed, QStringLiteral("a"));
+
+    QMenu menu;
+    menu.addAction(QStringLiteral("Arrange"));
+    pane->SetPopupMenu(&menu);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), pane->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(pane->viewport(), &click);
+    EXPECT_TRUE(menu.isVisible());
+    menu.hide();
 }

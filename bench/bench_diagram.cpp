@@ -35,11 +35,11 @@ const QSize kView(1920, 1080);
 // hundred words, so that names repeat across tables without all being equal.
 QString FieldName(int table, int row)
 {
-    static const char* const subjects[] = {"customer", "order", "product", "supplier", "invoice", "account",
-                                           "address",  "region", "employee", "payment", "shipment", "category",
-                                           "price",    "stock",  "contract", "project", "task",    "user"};
-    static const char* const suffixes[] = {"_id", "_name", "_code", "_date", "_total", "_count",
-                                           "_status", "_note", "_type", "_ref", "_amount", "_flag",
+    static const char* const subjects[] = {"customer", "order",  "product",  "supplier", "invoice",  "account",
+                                           "address",  "region", "employee", "payment",  "shipment", "category",
+                                           "price",    "stock",  "contract", "project",  "task",     "user"};
+    static const char* const suffixes[] = {"_id",         "_name",       "_code", "_date", "_total",  "_count",
+                                           "_status",     "_note",       "_type", "_ref",  "_amount", "_flag",
                                            "_created_at", "_updated_at", "_rank", "_owner"};
     if (row == 0)
         return QStringLiteral("table_%1_id").arg(table);

@@ -10,10 +10,10 @@ namespace schemakit::ItemGeometry {
 inline constexpr int kMinListContentWidth = 110; // a list box is never narrower
 inline constexpr int kBorderAllowance = 5;       // added to both sizes when Border
 inline constexpr int kClientHeightPadding = 4;
-inline constexpr int kListWidthPadding = 20;     // frame, scroll gap and text indent
-inline constexpr int kCaptionAllowance = 34;     // close glyph and caption margins
+inline constexpr int kListWidthPadding = 20; // frame, scroll gap and text indent
+inline constexpr int kCaptionAllowance = 34; // close glyph and caption margins
 inline constexpr int kTreeLineHeight = 16;
-inline constexpr int kRowMiddle = 9;             // attachment below a tree line's or shape's top
+inline constexpr int kRowMiddle = 9; // attachment below a tree line's or shape's top
 
 // Attachment y of list row `row` in the box's client coordinates: the middle of the
 // row's line as the list is scrolled now, plus one. Rows scrolled out above give

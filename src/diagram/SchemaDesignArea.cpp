@@ -17,8 +17,14 @@
 namespace schemakit {
 
 namespace {
-bool IsBox(QObject* o) { return qobject_cast<TSchemaItem*>(o) != nullptr; }
-bool IsBoxOrLink(QObject* o) { return IsBox(o) || qobject_cast<TSchemaRelation*>(o) != nullptr; }
+bool IsBox(QObject* o)
+{
+    return qobject_cast<TSchemaItem*>(o) != nullptr;
+}
+bool IsBoxOrLink(QObject* o)
+{
+    return IsBox(o) || qobject_cast<TSchemaRelation*>(o) != nullptr;
+}
 } // namespace
 
 TSchemaDesignArea::TSchemaDesignArea(QWidget* owner) : TScrollBox(owner)
@@ -191,8 +197,7 @@ bool TSchemaDesignArea::FindOtherRelation(const TSchemaRelation* relation, const
     return false;
 }
 
-void TSchemaDesignArea::UnmarkRowIfUnlinked(const TSchemaRelation* relation, TSchemaItem* item,
-                                            TSchemaSubItem* subItem)
+void TSchemaDesignArea::UnmarkRowIfUnlinked(const TSchemaRelation* relation, TSchemaItem* item, TSchemaSubItem* subItem)
 {
     if (!item || FindOtherRelation(relation, item, subItem))
         return;

@@ -11,8 +11,6 @@ class QPainter;
 
 namespace schemakit {
 
-
-
 // The diagram pane: a scrolling container whose ordered child list is the
 // diagram. Boxes and links are its children (links first, then boxes, each in the
 // order they were added); every lookup filters that list by kind.

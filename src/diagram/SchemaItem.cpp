@@ -292,13 +292,10 @@ TSchemaSubItem* TSchemaItem::NewSubItem(const QString& itemName, int parentItem,
         row->SetIndex(i);
         break;
     }
-    case scListBox:
-        row->SetIndex(ListControl()->AddObject(itemName, row));
-        break;
+    case scListBox: row->SetIndex(ListControl()->AddObject(itemName, row)); break;
     case scTreeView: {
         TTreeView* tree = TreeControl();
-        QTreeWidgetItem* parentNode =
-            parentItem >= 0 && parentItem < tree->Count() ? tree->Node(parentItem) : nullptr;
+        QTreeWidgetItem* parentNode = parentItem >= 0 && parentItem < tree->Count() ? tree->Node(parentItem) : nullptr;
         row->SetIndex(tree->AbsoluteIndex(tree->AddChildObject(parentNode, itemName, row)));
         break;
     }

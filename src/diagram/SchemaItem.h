@@ -35,11 +35,11 @@ public:
     // The inner control: a list, check list or tree for the list kinds, a text or
     // a picture for the shape kinds. It fills the client area.
     QWidget* ItemControl() const noexcept { return FItemControl; }
-    TCustomListBox* ListControl() const;   // list kinds 0 and 1, else null
+    TCustomListBox* ListControl() const;     // list kinds 0 and 1, else null
     TCheckListBox* CheckListControl() const; // scCheckListBox, else null
-    TTreeView* TreeControl() const;        // scTreeView, else null
-    TSchemaText* TextControl() const;      // scText, else null
-    TSchemaIcon* IconControl() const;      // scIcon, else null
+    TTreeView* TreeControl() const;          // scTreeView, else null
+    TSchemaText* TextControl() const;        // scText, else null
+    TSchemaIcon* IconControl() const;        // scIcon, else null
 
     // The parent container; only a scroll box (in use, the pane) is accepted.
     TScrollBox* Parent() const;

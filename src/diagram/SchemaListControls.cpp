@@ -34,7 +34,9 @@ void PopupBoxMenu(QWidget* control, QMenu* menu, QPoint pos)
 
 } // namespace
 
-TSchemaListBox::TSchemaListBox(QWidget* parent) : TCustomListBox(parent) {}
+TSchemaListBox::TSchemaListBox(QWidget* parent) : TCustomListBox(parent)
+{
+}
 TSchemaListBox::~TSchemaListBox() = default;
 
 void TSchemaListBox::Scrolled()
@@ -47,7 +49,9 @@ void TSchemaListBox::RightButtonPressed(QPoint pos)
     PopupBoxMenu(viewport(), FPopupMenu, pos);
 }
 
-TSchemaCheckListBox::TSchemaCheckListBox(QWidget* parent) : TCheckListBox(parent) {}
+TSchemaCheckListBox::TSchemaCheckListBox(QWidget* parent) : TCheckListBox(parent)
+{
+}
 TSchemaCheckListBox::~TSchemaCheckListBox() = default;
 
 void TSchemaCheckListBox::Scrolled()
@@ -67,7 +71,9 @@ void TSchemaCheckListBox::ClickCheck()
         row->SetChecked(!row->Checked());
 }
 
-TSchemaTreeView::TSchemaTreeView(QWidget* parent) : TTreeView(parent) {}
+TSchemaTreeView::TSchemaTreeView(QWidget* parent) : TTreeView(parent)
+{
+}
 TSchemaTreeView::~TSchemaTreeView() = default;
 
 void TSchemaTreeView::Scrolled()

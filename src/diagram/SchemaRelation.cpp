@@ -4,7 +4,9 @@
 
 namespace schemakit {
 
-TSchemaRelation::TSchemaRelation(TSchemaDesignArea* owner) : QObject(owner), FDesigner(owner) {}
+TSchemaRelation::TSchemaRelation(TSchemaDesignArea* owner) : QObject(owner), FDesigner(owner)
+{
+}
 
 TSchemaDesignArea* TSchemaRelation::Designer() const
 {

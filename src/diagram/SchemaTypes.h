@@ -46,8 +46,7 @@ using TSchemaItemEvent = std::function<void(QObject* Sender, TSchemaItem* Item)>
 using TSchemaSubItemEvent = std::function<void(QObject* Sender, TSchemaSubItem* SubItem)>;
 using TSchemaRelationEvent = std::function<void(QObject* Sender, TSchemaRelation* Relation)>;
 using TSchemaCloseEvent = std::function<void(QObject* Sender, bool& AllowClose)>;
-using TGetSchemaItemEvent =
-    std::function<QString(QObject* Sender, TSchemaItem* Item, int ItemIndex, bool IsAlias)>;
+using TGetSchemaItemEvent = std::function<QString(QObject* Sender, TSchemaItem* Item, int ItemIndex, bool IsAlias)>;
 using TGetSchemaSubItemEvent = std::function<QString(QObject* Sender, TSchemaSubItem* SubItem)>;
 
 } // namespace schemakit

@@ -37,10 +37,22 @@ void TBoxWindow::SetFlag(bool TBoxWindowFlags::*flag, bool value)
     RecreateWnd();
 }
 
-void TBoxWindow::SetShowCaption(bool value) { SetFlag(&TBoxWindowFlags::ShowCaption, value); }
-void TBoxWindow::SetSizeable(bool value) { SetFlag(&TBoxWindowFlags::Sizeable, value); }
-void TBoxWindow::SetToolWin(bool value) { SetFlag(&TBoxWindowFlags::ToolWin, value); }
-void TBoxWindow::SetBorder(bool value) { SetFlag(&TBoxWindowFlags::Border, value); }
+void TBoxWindow::SetShowCaption(bool value)
+{
+    SetFlag(&TBoxWindowFlags::ShowCaption, value);
+}
+void TBoxWindow::SetSizeable(bool value)
+{
+    SetFlag(&TBoxWindowFlags::Sizeable, value);
+}
+void TBoxWindow::SetToolWin(bool value)
+{
+    SetFlag(&TBoxWindowFlags::ToolWin, value);
+}
+void TBoxWindow::SetBorder(bool value)
+{
+    SetFlag(&TBoxWindowFlags::Border, value);
+}
 
 void TBoxWindow::RecreateWnd()
 {
@@ -206,12 +218,8 @@ void TBoxWindow::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint delta = event->globalPosition().toPoint() - FDragStartGlobal;
     switch (FDrag) {
-    case TDrag::Move:
-        move(FDragStartGeometry.topLeft() + delta);
-        break;
-    case TDrag::Size:
-        setGeometry(ResizeByDrag(FDragStartGeometry, FDragArea, delta, FMetrics.MinimumSize()));
-        break;
+    case TDrag::Move: move(FDragStartGeometry.topLeft() + delta); break;
+    case TDrag::Size: setGeometry(ResizeByDrag(FDragStartGeometry, FDragArea, delta, FMetrics.MinimumSize())); break;
     case TDrag::Close: {
         const bool inside = HitTest(event->position().toPoint()) == THitArea::Close;
         if (inside != FClosePressed) {
@@ -220,9 +228,7 @@ void TBoxWindow::mouseMoveEvent(QMouseEvent* event)
         }
         break;
     }
-    case TDrag::None:
-        UpdateCursor(HitTest(event->position().toPoint()));
-        break;
+    case TDrag::None: UpdateCursor(HitTest(event->position().toPoint())); break;
     }
     event->accept();
 }

@@ -47,8 +47,7 @@ QString DialogFilterToQt(const QString& filter)
         const QString& description = parts[i];
         QString pattern = parts[i + 1];
         pattern.replace(u';', u' ');
-        out.append(description.contains(u'(') ? description
-                                              : QStringLiteral("%1 (%2)").arg(description, pattern));
+        out.append(description.contains(u'(') ? description : QStringLiteral("%1 (%2)").arg(description, pattern));
     }
     if (parts.size() % 2 == 1 && !parts.back().isEmpty())
         out.append(parts.back());
@@ -148,8 +147,8 @@ bool TScriptedDialogService::NextFile(QString& fileName, const QString& kind, co
     return true;
 }
 
-bool TScriptedDialogService::ExecuteOpenDialog(QString& fileName, const QString& filter,
-                                               const QString& defaultExt, QWidget*)
+bool TScriptedDialogService::ExecuteOpenDialog(QString& fileName, const QString& filter, const QString& defaultExt,
+                                               QWidget*)
 {
     const bool ok = NextFile(fileName, QStringLiteral("open"), filter);
     if (ok)
@@ -157,8 +156,8 @@ bool TScriptedDialogService::ExecuteOpenDialog(QString& fileName, const QString&
     return ok;
 }
 
-bool TScriptedDialogService::ExecuteSaveDialog(QString& fileName, const QString& filter,
-                                               const QString& defaultExt, QWidget*)
+bool TScriptedDialogService::ExecuteSaveDialog(QString& fileName, const QString& filter, const QString& defaultExt,
+                                               QWidget*)
 {
     const bool ok = NextFile(fileName, QStringLiteral("save"), filter);
     if (ok)

@@ -2,8 +2,7 @@
 
 namespace schemakit {
 
-Exception::Exception(QString message)
-    : FMessage(std::move(message)), FUtf8(FMessage.toUtf8())
+Exception::Exception(QString message) : FMessage(std::move(message)), FUtf8(FMessage.toUtf8())
 {
 }
 
@@ -14,12 +13,16 @@ const char* Exception::what() const noexcept
     return FUtf8.constData();
 }
 
-EAbort::EAbort() : Exception(QStringLiteral("Operation aborted")) {}
+EAbort::EAbort() : Exception(QStringLiteral("Operation aborted"))
+{
+}
 EAbort::~EAbort() = default;
 
 EConvertError::~EConvertError() = default;
 
-EInvalidCast::EInvalidCast() : Exception(QStringLiteral("Invalid class typecast")) {}
+EInvalidCast::EInvalidCast() : Exception(QStringLiteral("Invalid class typecast"))
+{
+}
 EInvalidCast::~EInvalidCast() = default;
 
 EFileError::~EFileError() = default;

@@ -173,7 +173,9 @@ void TCustomListBox::mousePressEvent(QMouseEvent* event)
 
 // --- check list ---------------------------------------------------------------
 
-TCheckListBox::TCheckListBox(QWidget* parent) : TCustomListBox(parent) {}
+TCheckListBox::TCheckListBox(QWidget* parent) : TCustomListBox(parent)
+{
+}
 TCheckListBox::~TCheckListBox() = default;
 
 bool TCheckListBox::Checked(int index) const

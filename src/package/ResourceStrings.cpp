@@ -47,16 +47,46 @@ QString TResourceString::Text() const
 const QList<const TResourceString*>& ResourceStringTable()
 {
     static const QList<const TResourceString*> table{
-        &zbtNotValidTableParent, &zbtUniqueOnly, &zbtAggIsNotAllowed, &zbtItemLinked,
-        &strColumnPage, &strOptionsPage, &strSQLPage, &strResultPage,
-        &strFieldName, &strTableName, &strValueName, &strSortName,
-        &strWhereName, &strGroupName, &strHavingName, &strValueAVG,
-        &strValueCOUNT, &strValueMAX, &strValueMIN, &strValueSUM,
-        &strSortASC, &strSortDESC, &sOK, &sCancel,
-        &sNewSQL, &sOpenSQL, &sSaveSQL, &sShowGrid,
-        &sShowTables, &sGenSQL, &sExecSQl, &sSchemaFiles,
-        &sAllFiles, &sSelectAll, &sUnSelectAll, &sDeleteReleations,
-        &sDeleteItem, &sEditRelation, &sDeleteRelation, &sChangeBackground,
+        &zbtNotValidTableParent,
+        &zbtUniqueOnly,
+        &zbtAggIsNotAllowed,
+        &zbtItemLinked,
+        &strColumnPage,
+        &strOptionsPage,
+        &strSQLPage,
+        &strResultPage,
+        &strFieldName,
+        &strTableName,
+        &strValueName,
+        &strSortName,
+        &strWhereName,
+        &strGroupName,
+        &strHavingName,
+        &strValueAVG,
+        &strValueCOUNT,
+        &strValueMAX,
+        &strValueMIN,
+        &strValueSUM,
+        &strSortASC,
+        &strSortDESC,
+        &sOK,
+        &sCancel,
+        &sNewSQL,
+        &sOpenSQL,
+        &sSaveSQL,
+        &sShowGrid,
+        &sShowTables,
+        &sGenSQL,
+        &sExecSQl,
+        &sSchemaFiles,
+        &sAllFiles,
+        &sSelectAll,
+        &sUnSelectAll,
+        &sDeleteReleations,
+        &sDeleteItem,
+        &sEditRelation,
+        &sDeleteRelation,
+        &sChangeBackground,
         &sChangeFont,
     };
     return table;
@@ -114,8 +144,7 @@ QHash<quint16, QString> ParseResourceStringTable(QIODevice& source)
         const QStringView key = text.left(eq).trimmed();
         bool isNumber = false;
         const uint id = key.toUInt(&isNumber);
-        const TResourceString* s = isNumber && id <= 0xFFFF ? FindResourceString(quint16(id))
-                                                            : FindResourceString(key);
+        const TResourceString* s = isNumber && id <= 0xFFFF ? FindResourceString(quint16(id)) : FindResourceString(key);
         if (!s)
             throw Exception(QStringLiteral("Line %1 of the string table names an unknown string \"%2\".")
                                 .arg(lineNo)

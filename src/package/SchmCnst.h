@@ -7,9 +7,11 @@
 
 namespace schemakit {
 
-inline constexpr TResourceString zbtNotValidTableParent{65520, "zbtNotValidTableParent", "Parent must be TScrollBox or its descendant."};
+inline constexpr TResourceString zbtNotValidTableParent{65520, "zbtNotValidTableParent",
+                                                        "Parent must be TScrollBox or its descendant."};
 inline constexpr TResourceString zbtUniqueOnly{65521, "zbtUniqueOnly", "select the unique records only"};
-inline constexpr TResourceString zbtAggIsNotAllowed{65522, "zbtAggIsNotAllowed", "You can not apply this aggregative function to *."};
+inline constexpr TResourceString zbtAggIsNotAllowed{65522, "zbtAggIsNotAllowed",
+                                                    "You can not apply this aggregative function to *."};
 inline constexpr TResourceString zbtItemLinked{65523, "zbtItemLinked", "These items are already linked."};
 inline constexpr TResourceString strColumnPage{65524, "strColumnPage", "Columns"};
 inline constexpr TResourceString strOptionsPage{65525, "strOptionsPage", "Options"};

@@ -133,8 +133,7 @@ bool TScrollBox::eventFilter(QObject* watched, QEvent* event)
         if (watched->parent() == viewport())
             ScheduleScrollRangeUpdate();
         break;
-    default:
-        break;
+    default: break;
     }
     return QAbstractScrollArea::eventFilter(watched, event);
 }

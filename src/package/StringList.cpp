@@ -10,8 +10,7 @@ EListError::~EListError() = default;
 
 TStringList::TStringList() = default;
 TStringList::~TStringList() = default;
-TStringList::TStringList(const TStringList& other)
-    : FItems(other.FItems), FCaseSensitive(other.FCaseSensitive)
+TStringList::TStringList(const TStringList& other) : FItems(other.FItems), FCaseSensitive(other.FCaseSensitive)
 {
 }
 TStringList& TStringList::operator=(const TStringList& other)

@@ -10,8 +10,6 @@
 
 namespace schemakit {
 
-
-
 // A tree whose nodes carry a text, one untyped object reference, four image
 // indexes (image, selected, overlay, state) and a bold and a cut state. Nodes are
 // addressed by their absolute index: depth-first order over the whole tree,

@@ -117,8 +117,7 @@ QRect ResizeByDrag(const QRect& start, THitArea area, QPoint delta, QSize minimu
     const bool movesLeft = area == THitArea::Left || area == THitArea::TopLeft || area == THitArea::BottomLeft;
     const bool movesRight = area == THitArea::Right || area == THitArea::TopRight || area == THitArea::BottomRight;
     const bool movesTop = area == THitArea::Top || area == THitArea::TopLeft || area == THitArea::TopRight;
-    const bool movesBottom =
-        area == THitArea::Bottom || area == THitArea::BottomLeft || area == THitArea::BottomRight;
+    const bool movesBottom = area == THitArea::Bottom || area == THitArea::BottomLeft || area == THitArea::BottomRight;
     if (movesLeft)
         left = std::min(left + delta.x(), right - minimum.width());
     if (movesRight)

@@ -41,14 +41,14 @@ struct TWindowStyles {
 TWindowStyles BoxWindowStyles(const TBoxWindowFlags& flags);
 
 namespace WindowMetrics {
-inline constexpr int kSizingFrame = 4;      // thick frame of a resizable window
-inline constexpr int kDialogFrame = 3;      // frame of a captioned window that does not size
-inline constexpr int kThinBorder = 1;       // plain border
-inline constexpr int kCaptionHeight = 18;   // normal caption bar
+inline constexpr int kSizingFrame = 4;        // thick frame of a resizable window
+inline constexpr int kDialogFrame = 3;        // frame of a captioned window that does not size
+inline constexpr int kThinBorder = 1;         // plain border
+inline constexpr int kCaptionHeight = 18;     // normal caption bar
 inline constexpr int kToolCaptionHeight = 15; // tool-window caption bar
 inline constexpr int kCaptionTextIndent = 3;
 inline constexpr int kCloseButtonMargin = 2;
-inline constexpr int kSizingCorner = 12;     // length of a corner's grip along each edge
+inline constexpr int kSizingCorner = 12; // length of a corner's grip along each edge
 } // namespace WindowMetrics
 
 enum class THitArea {

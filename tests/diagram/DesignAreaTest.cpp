@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QTest>
 #include <QScrollBar>
+#include <QTest>
 
 using namespace schemakit;
 using schemakit::test::DiagramTest;

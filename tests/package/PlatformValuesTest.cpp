@@ -89,7 +89,8 @@ TEST(StringList, TextSplitsEveryLineBreakKindAndFilesRoundTrip)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.txt"));
-    list.SetStrings(0, QString::fromUtf8("Stra\xc3\x9f" "e \xd0\x96"));
+    list.SetStrings(0, QString::fromUtf8("Stra\xc3\x9f"
+                                         "e \xd0\x96"));
     list.SaveToFile(path);
     TStringList back;
     back.LoadFromFile(path);

@@ -59,7 +59,8 @@ TEST_F(PlatformWidgets, ScriptedDialogsAnswerInOrderAndCancelWhenEmpty)
     EXPECT_EQ(c, clRed);
     dialogs->FileAnswers = {QStringLiteral("/tmp/diagram")};
     QString name;
-    EXPECT_TRUE(Dialogs().ExecuteSaveDialog(name, QStringLiteral("Schema files (*.sch)|*.sch"), QStringLiteral("sch"), nullptr));
+    EXPECT_TRUE(Dialogs().ExecuteSaveDialog(name, QStringLiteral("Schema files (*.sch)|*.sch"), QStringLiteral("sch"),
+                                            nullptr));
     EXPECT_EQ(name, QStringLiteral("/tmp/diagram.sch"));
 }
 

@@ -324,3 +324,44 @@ TEST_F(DiagramTest, LinkedRowsDrawBoldWithThePaneImages)
     pane->SetImages(&later);
     EXPECT_EQ(tree->TreeControl()->Images(), &images);
 }
+
+TEST_F(DiagramTest, ShapeBoxesAreDraggedFromAnywhereAndListBoxesByTheirCaption)
+{
+    TSchemaItem* note = pane->AddItem(QStringLiteral("Note"), scText);
+    note->SetBounds(100, 100, 80, 40);
+    const QPoint middle(40, 20);
+    QTest::mousePress(note, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(note, middle + QPoint(25, 15));
+    QTest::mouseRelease(note, Qt::LeftButton, {}, middle + QPoint(25, 15));
+    EXPECT_EQ(note->pos(), QPoint(125, 115));
+
+    // A list box's client area belongs to its list, which does not move the box.
+    TSchemaItem* list = pane->AddItem(QStringLiteral("t"), scListBox);
+    list->move(300, 100);
+    EXPECT_EQ(list->HitTest(list->ClientRect().center()), THitArea::Client);
+    const QPoint caption(20, list->FrameMetrics().Frame + 3);
+    QTest::mousePress(list, Qt::LeftButton, {}, caption);
+    QTest::mouseMove(list, caption + QPoint(-50, 10));
+    QTest::mouseRelease(list, Qt::LeftButton, {}, caption + QPoint(-50, 10));
+    EXPECT_EQ(list->pos(), QPoint(250, 110));
+}
+
+TEST_F(DiagramTest, ColourReachesTheInnerControlExceptForIcons)
+{
+    TSchemaItem* list = pane->AddItem(QStringLiteral("t"), scCheckListBox);
+    list->SetColor(clInfoBk);
+    EXPECT_EQ(list->Color(), clInfoBk);
+    EXPECT_EQ(list->ItemControl()->palette().color(QPalette::Base), ColorToQColor(clInfoBk));
+
+    TSchemaItem* icon = pane->AddItem(QStringLiteral("i"), scIcon);
+    const QColor before = icon->ItemControl()->palette().color(QPalette::Window);
+    icon->SetColor(clRed);
+    EXPECT_EQ(icon->Color(), clRed);
+    EXPECT_EQ(icon->ItemControl()->palette().color(QPalette::Window), before);
+    // The icon box keeps its own font, also through activation.
+    EXPECT_TRUE(icon->Font().Style.Contains(fsBold));
+    TFont f = icon->Font();
+    f.Size = 14;
+    icon->SetFont(f);
+    EXPECT_EQ(icon->Font().Size, 14);
+}

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
@@ -245,4 +246,21 @@ TEST_F(DiagramTest, PaneKeyEventsAndMenuGoToTheApplication)
     QApplication::sendEvent(pane->viewport(), &click);
     EXPECT_TRUE(menu.isVisible());
     menu.hide();
+}
+
+TEST_F(DiagramTest, DrawCanvasPaintsTheDiagramAsShown)
+{
+    TSchemaItem* box = pane->AddItem(QStringLiteral("customers"), scCheckListBox);
+    box->AddSubItem(QStringLiteral("customer_id"), -1, true);
+    box->RecalculateHeight();
+    box->move(30, 40);
+    QImage image(pane->viewport()->size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    pane->DrawCanvas(painter);
+    painter.end();
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white)); // the pane's own colour
+    const QPoint inCaption = box->pos() + box->FrameMetrics().CaptionRect(box->size()).center();
+    EXPECT_NE(image.pixelColor(inCaption), QColor(Qt::white));
+    EXPECT_NE(image.pixelColor(inCaption), QColor(Qt::black));
 }

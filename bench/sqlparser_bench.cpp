@@ -33,16 +33,19 @@ public:
         return int((FState >> 33) % quint64(n));
     }
     template <typename T, std::size_t N>
-    const T& Pick(const T (&items)[N]) noexcept { return items[Below(int(N))]; }
+    const T& Pick(const T (&items)[N]) noexcept
+    {
+        return items[Below(int(N))];
+    }
 
 private:
     quint64 FState = 0x9E3779B97F4A7C15ull;
 };
 
-const char16_t* const Tables[] = {u"Customer", u"Orders", u"\"Order Details\"", u"Products", u"dbo.Invoices",
-                                  u"'Таблица'", u"Employees", u"Suppliers", u"\"Straße\""};
-const char16_t* const Fields[] = {u"ID", u"Name", u"City", u"\"Unit Price\"", u"Quantity", u"Discount",
-                                  u"OrderDate", u"Имя", u"ShipVia", u"Total"};
+const char16_t* const Tables[] = {u"Customer",  u"Orders",    u"\"Order Details\"", u"Products",  u"dbo.Invoices",
+                                  u"'Таблица'", u"Employees", u"Suppliers",         u"\"Straße\""};
+const char16_t* const Fields[] = {u"ID",       u"Name",      u"City", u"\"Unit Price\"", u"Quantity",
+                                  u"Discount", u"OrderDate", u"Имя",  u"ShipVia",        u"Total"};
 const char16_t* const Values[] = {u":ID", u":Name", u"42", u"1.5E+3", u"'Berlin'", u"-7", u"NULL", u"'it''s'"};
 const char16_t* const Comparisons[] = {u" = ", u" <> ", u" >= ", u" < ", u" LIKE "};
 const char16_t* const Comments[] = {u"-- generated for the benchmark\n", u"/* a block comment, with * and / inside */ ",

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes, read as UTF-16 code units, to every operation of the SQL
 // parser and checks what must hold for any text: every token but the end consumes
 // at least one character and lies inside the text, the scan reaches the end, the
-// only failure is the documented read past the end, and every list comes back out
-// of its update bracket.
+// only failure is the documented read past the end, a NUL ends the text, and every
+// list comes back out of its update bracket with no object but the quoted mark.
 
 #include <schemakit/package/Exceptions.h>
 #include <schemakit/package/StringList.h>
@@ -49,12 +49,35 @@ qsizetype Tokenize(TSQLParser& p)
     return tokens;
 }
 
+// A NUL ends the text: the tokens of the whole text are those of its part before
+// the first NUL, at the same places.
+void CheckNulEndsText(const QString& text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    if (nul < 0)
+        return;
+    TSQLParser whole(text);
+    TSQLParser prefix(text.left(nul));
+    for (;;) {
+        Check(whole.Token() == prefix.Token() && whole.TokenText() == prefix.TokenText());
+        Check(whole.TokenPos() == prefix.TokenPos() && whole.SourcePos() == prefix.SourcePos());
+        Check(whole.SymbolQuoted() == prefix.SymbolQuoted());
+        if (whole.Token() == stEnd)
+            break;
+        whole.NextToken();
+        prefix.NextToken();
+    }
+}
+
 void RunListOperation(TSQLParser& p, void (TSQLParser::*operation)(TStringList&))
 {
     TStringList list;
     list.Add(QStringLiteral("stale"));
     (p.*operation)(list);
     Check(list.UpdateCount() == 0 && list.IndexOf(QStringLiteral("stale")) < 0);
+    // Objects mark quoted table names with 1 and are null everywhere else.
+    for (int i = 0; i < list.Count(); ++i)
+        Check(quintptr(list.Objects(i)) <= 1);
 }
 
 } // namespace
@@ -72,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TSQLToken first = p.Token();
     const qsizetype tokens = Tokenize(p);
     Check(tokens <= length + 1);
+    CheckNulEndsText(text);
 
     qsizetype reports = 0;
     p.OnParsed = [&](TSQLParser* sender, TSQLToken, TSQLClause, QStringView) {

@@ -13,9 +13,9 @@
 namespace schemakit::sqlchars {
 
 enum TCharClass : quint8 {
-    ccEnd,    // the NUL that ends the text (a NUL inside the text ends it early)
-    ccSpace,  // codes 1 to 32: every control character counts as white space
-    ccQuote,  // " and '
+    ccEnd,   // the NUL that ends the text (a NUL inside the text ends it early)
+    ccSpace, // codes 1 to 32: every control character counts as white space
+    ccQuote, // " and '
     ccColon,
     ccSymbol, // $ * A-Z _ a-z and codes 127 to 1103
     ccDigit,

@@ -46,18 +46,10 @@ void TSQLParser::Parse()
         if (FToken == stSymbol) {
             switch (KeywordOf(FTokenString)) {
             case kwSelect:
-            case kwUpdate:
-                clause = scFields;
-                break;
-            case kwFrom:
-                clause = scTables;
-                break;
-            case kwWhere:
-                clause = scWhere;
-                break;
-            case kwHaving:
-                clause = scHaving;
-                break;
+            case kwUpdate: clause = scFields; break;
+            case kwFrom: clause = scTables; break;
+            case kwWhere: clause = scWhere; break;
+            case kwHaving: clause = scHaving; break;
             case kwGroup:
                 if (JoinWithBy(u"GROUP BY"))
                     clause = scGroupBy;
@@ -66,23 +58,18 @@ void TSQLParser::Parse()
                 if (JoinWithBy(u"ORDER BY"))
                     clause = scOrderBy;
                 break;
-            case kwUnion:
-                clause = scUnion;
-                break;
+            case kwUnion: clause = scUnion; break;
             case kwInner:
             case kwJoin:
             case kwLeft:
             case kwRight:
-            case kwFull:
-                clause = scJoin;
-                break;
+            case kwFull: clause = scJoin; break;
             case kwAnd:
             case kwOr:
                 // Conditions are of interest, not how they are combined.
                 report = false;
                 break;
-            case kwNone:
-                break;
+            case kwNone: break;
             }
         }
         if (report && OnParsed)

@@ -45,45 +45,29 @@ TKeyword KeywordOf(QStringView Text) noexcept
         return kwNone;
     case 4:
         switch (first) {
-        case u'F':
-            return Spells(Text, u"FROM") ? kwFrom : IfSpells(Text, u"FULL", kwFull);
-        case u'J':
-            return IfSpells(Text, u"JOIN", kwJoin);
-        case u'L':
-            return IfSpells(Text, u"LEFT", kwLeft);
-        default:
-            return kwNone;
+        case u'F': return Spells(Text, u"FROM") ? kwFrom : IfSpells(Text, u"FULL", kwFull);
+        case u'J': return IfSpells(Text, u"JOIN", kwJoin);
+        case u'L': return IfSpells(Text, u"LEFT", kwLeft);
+        default: return kwNone;
         }
     case 5:
         switch (first) {
-        case u'W':
-            return IfSpells(Text, u"WHERE", kwWhere);
-        case u'G':
-            return IfSpells(Text, u"GROUP", kwGroup);
-        case u'O':
-            return IfSpells(Text, u"ORDER", kwOrder);
-        case u'U':
-            return IfSpells(Text, u"UNION", kwUnion);
-        case u'I':
-            return IfSpells(Text, u"INNER", kwInner);
-        case u'R':
-            return IfSpells(Text, u"RIGHT", kwRight);
-        default:
-            return kwNone;
+        case u'W': return IfSpells(Text, u"WHERE", kwWhere);
+        case u'G': return IfSpells(Text, u"GROUP", kwGroup);
+        case u'O': return IfSpells(Text, u"ORDER", kwOrder);
+        case u'U': return IfSpells(Text, u"UNION", kwUnion);
+        case u'I': return IfSpells(Text, u"INNER", kwInner);
+        case u'R': return IfSpells(Text, u"RIGHT", kwRight);
+        default: return kwNone;
         }
     case 6:
         switch (first) {
-        case u'S':
-            return IfSpells(Text, u"SELECT", kwSelect);
-        case u'U':
-            return IfSpells(Text, u"UPDATE", kwUpdate);
-        case u'H':
-            return IfSpells(Text, u"HAVING", kwHaving);
-        default:
-            return kwNone;
+        case u'S': return IfSpells(Text, u"SELECT", kwSelect);
+        case u'U': return IfSpells(Text, u"UPDATE", kwUpdate);
+        case u'H': return IfSpells(Text, u"HAVING", kwHaving);
+        default: return kwNone;
         }
-    default:
-        return kwNone;
+    default: return kwNone;
     }
 }
 

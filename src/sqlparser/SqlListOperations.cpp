@@ -81,8 +81,8 @@ void TSQLParser::GetSelectWhereFields(TStringList& List)
             for (;;) {
                 while (FToken == stAlias || FToken == stLParen)
                     NextToken();
-                if (FToken != stSymbol || TokenSymbolIs(u"HAVING") || TokenSymbolIs(u"GROUP")
-                    || TokenSymbolIs(u"ORDER"))
+                if (FToken != stSymbol || TokenSymbolIs(u"HAVING") || TokenSymbolIs(u"GROUP") ||
+                    TokenSymbolIs(u"ORDER"))
                     return;
                 List.Add(TokenString());
                 if (NextToken() != stEQ)

@@ -88,13 +88,12 @@ TSQLToken TSQLParser::NextToken()
     TSQLToken token;
 
     switch (ClassOf(*p)) {
-    case ccEnd:
-        token = stEnd;
-        break;
+    case ccEnd: token = stEnd; break;
     case ccSymbol:
         // Names and parameters are always scanned by the character ranges of the
-        // table. The older scan by the lead bytes of a double-byte (Far East) system
-        // locale never applies here: our text is UTF-16 and Qt knows no such locale.
+        // table. A scan that follows the lead bytes of a double-byte (Far East)
+        // system locale never applies here: the text is UTF-16, one character per
+        // code unit, and Qt has no such locale.
         p = textEnd = SkipSymbolTail(p + 1);
         token = stSymbol;
         break;

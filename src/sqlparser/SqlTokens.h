@@ -13,12 +13,12 @@ class TSQLParser;
 // literals are read as quoted symbols and operators of more than one character
 // come out one character at a time.
 enum TSQLToken : quint8 {
-    stSymbol = 0,    // name, keyword, qualified name or quoted name
-    stAlias = 1,     // a symbol whose text ends with "."
+    stSymbol = 0, // name, keyword, qualified name or quoted name
+    stAlias = 1,  // a symbol whose text ends with "."
     stNumber = 2,
     stComma = 3,
     stEQ = 4,
-    stOther = 5,     // any other single character
+    stOther = 5, // any other single character
     stLParen = 6,
     stRParen = 7,
     stEnd = 8,
@@ -42,7 +42,6 @@ enum TSQLClause : quint8 {
 // Raised by Parse once per token. Value views the parser's own text (or a
 // constant for "GROUP BY" and "ORDER BY"): it stays valid while the parser lives,
 // and a handler that keeps it longer copies it with toString().
-using TSQLParsedEvent =
-    std::function<void(TSQLParser* Sender, TSQLToken Token, TSQLClause Clause, QStringView Value)>;
+using TSQLParsedEvent = std::function<void(TSQLParser* Sender, TSQLToken Token, TSQLClause Clause, QStringView Value)>;
 
 } // namespace schemakit

@@ -34,8 +34,8 @@ struct SqlCase {
 // The escapes of the corpus, besides \uXXXX for any code unit and \e for an empty entry.
 const std::map<char16_t, QString>& Escapes()
 {
-    static const std::map<char16_t, QString> escapes = {{u'0', QString(QChar(0))}, {u't', "\t"}, {u'r', "\r"},
-                                                        {u'n', "\n"}, {u'\\', "\\"}, {u'|', "|"}};
+    static const std::map<char16_t, QString> escapes = {
+        {u'0', QString(QChar(0))}, {u't', "\t"}, {u'r', "\r"}, {u'n', "\n"}, {u'\\', "\\"}, {u'|', "|"}};
     return escapes;
 }
 
@@ -62,8 +62,8 @@ QString Escape(QStringView text, bool quoted)
         return QStringLiteral("\\e");
     QString out;
     for (QChar c : text) {
-        const auto named = std::find_if(Escapes().begin(), Escapes().end(),
-                                        [c](const auto& e) { return e.second == c; });
+        const auto named =
+            std::find_if(Escapes().begin(), Escapes().end(), [c](const auto& e) { return e.second == c; });
         if (named != Escapes().end())
             out += u'\\' + QChar(named->first);
         else if (c.unicode() < 32 || c.unicode() == 127 || c.isSurrogate())
@@ -162,8 +162,12 @@ QStringList Run(TSQLParser& p, const QString& what)
     TStringList list;
     (p.*fills.at(what))(list);
     QStringList entries;
-    for (int i = 0; i < list.Count(); ++i)
-        entries << Escape(list.Strings(i), list.Objects(i) != nullptr); // set by GetSelectTableNames only
+    for (int i = 0; i < list.Count(); ++i) {
+        // Only GetSelectTableNames sets objects, and only to 1 for a quoted name; any
+        // other value is written out so that it cannot pass for a quoted name.
+        const quintptr object = quintptr(list.Objects(i));
+        entries << Escape(list.Strings(i), object == 1) + (object > 1 ? QStringLiteral(" #%1").arg(object) : QString());
+    }
     return entries;
 }
 
@@ -177,14 +181,16 @@ void RunCorpus(const char* name)
         TSQLParser p(c.Sql);
         for (const auto& [what, expected] : c.Expected) {
             const QStringList actual = Run(p, what);
-            const std::string label = what == u"tok" ? "token" : what == u"rep" ? "report" : what.toStdString() + " entry";
+            const std::string label = what == u"tok"   ? "token"
+                                      : what == u"rep" ? "report"
+                                                       : what.toStdString() + " entry";
             for (qsizetype i = 0; i < qMax(expected.size(), actual.size()); ++i) {
                 const QString e = i < expected.size() ? expected[i] : QStringLiteral("(nothing)");
                 const QString a = i < actual.size() ? actual[i] : QStringLiteral("(nothing)");
                 if (e != a) {
                     ADD_FAILURE() << c.Where.toStdString() << " [" << Escape(c.Sql, false).toStdString() << "]\n  "
-                                  << label << " " << i + 1 << ": expected " << e.toStdString()
-                                  << ", got " << a.toStdString();
+                                  << label << " " << i + 1 << ": expected " << e.toStdString() << ", got "
+                                  << a.toStdString();
                     break;
                 }
             }

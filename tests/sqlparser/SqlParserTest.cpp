@@ -71,3 +71,25 @@ TEST(sqlparser_api, ListOperationsFillTheCallersListInOneUpdate)
         EXPECT_EQ(list.Count(), count) << sql;
     }
 }
+
+// The keyword test takes plain and quoted symbols alike, never an alias or a
+// parameter of the same spelling; after the end nothing is a symbol until Reset.
+TEST(sqlparser_api, TokenSymbolIsTakesSymbolsOnlyAndResetReadsAgain)
+{
+    TSQLParser p(QStringLiteral("SELECT 'Select' SELECT. :SELECT"));
+    const bool expected[] = {true, true, false, false};
+    for (bool isSelect : expected) {
+        EXPECT_EQ(p.TokenSymbolIs(u"select"), isSelect) << p.TokenString().toStdString();
+        p.NextToken();
+    }
+    EXPECT_EQ(p.Token(), stEnd);
+    EXPECT_FALSE(p.TokenSymbolIs(u""));
+    EXPECT_THROW(p.NextToken(), EAbort);
+    EXPECT_EQ(p.Token(), stEnd); // the failed read left everything as it was
+
+    p.Reset();
+    EXPECT_TRUE(p.TokenSymbolIs(u"SELECT"));
+    EXPECT_EQ(p.TokenPos(), 0);
+    EXPECT_EQ(p.NextToken(), stSymbol);
+    EXPECT_TRUE(p.SymbolQuoted());
+}

@@ -123,46 +123,50 @@ TSchemaItem* TSchemaDesignArea::FindItem(const QString& itemName) const
     return nullptr;
 }
 
-int TSchemaDesignArea::GetItemCount() const
+namespace {
+// Boxes and links are counted and numbered by filtering the child list by kind.
+template <typename T>
+int CountOf(const TScrollBox& pane)
 {
     int n = 0;
-    for (int i = 0; i < ControlCount(); ++i)
-        n += IsBox(Controls(i)) ? 1 : 0;
+    for (int i = 0; i < pane.ControlCount(); ++i)
+        n += qobject_cast<T*>(pane.Controls(i)) ? 1 : 0;
     return n;
+}
+
+template <typename T>
+T* NthOf(const TScrollBox& pane, int index)
+{
+    if (index < 0)
+        return nullptr;
+    for (int i = 0; i < pane.ControlCount(); ++i) {
+        if (auto* child = qobject_cast<T*>(pane.Controls(i))) {
+            if (index-- == 0)
+                return child;
+        }
+    }
+    return nullptr;
+}
+} // namespace
+
+int TSchemaDesignArea::GetItemCount() const
+{
+    return CountOf<TSchemaItem>(*this);
 }
 
 TSchemaItem* TSchemaDesignArea::GetItem(int index) const
 {
-    if (index < 0)
-        return nullptr;
-    for (int i = 0; i < ControlCount(); ++i) {
-        if (auto* box = qobject_cast<TSchemaItem*>(Controls(i))) {
-            if (index-- == 0)
-                return box;
-        }
-    }
-    return nullptr;
+    return NthOf<TSchemaItem>(*this, index);
 }
 
 int TSchemaDesignArea::GetRelationCount() const
 {
-    int n = 0;
-    for (int i = 0; i < ControlCount(); ++i)
-        n += qobject_cast<TSchemaRelation*>(Controls(i)) ? 1 : 0;
-    return n;
+    return CountOf<TSchemaRelation>(*this);
 }
 
 TSchemaRelation* TSchemaDesignArea::GetRelation(int index) const
 {
-    if (index < 0)
-        return nullptr;
-    for (int i = 0; i < ControlCount(); ++i) {
-        if (auto* link = qobject_cast<TSchemaRelation*>(Controls(i))) {
-            if (index-- == 0)
-                return link;
-        }
-    }
-    return nullptr;
+    return NthOf<TSchemaRelation>(*this, index);
 }
 
 void TSchemaDesignArea::FreeChildrenFromEnd(bool (*take)(QObject*))

@@ -74,14 +74,7 @@ TSchemaItem::~TSchemaItem()
 void TSchemaItem::CreateItemControl()
 {
     switch (FSchemaControlType) {
-    case scCheckListBox: {
-        auto* list = new TSchemaCheckListBox(this);
-        list->OnDrawItem = [this](QWidget* c, int i, const QRect& r, TOwnerDrawState s, QPainter& p) {
-            CustomListDrawItem(c, i, r, s, p);
-        };
-        FItemControl = list;
-        break;
-    }
+    case scCheckListBox: FItemControl = new TSchemaCheckListBox(this); break;
     case scTreeView: {
         auto* tree = new TSchemaTreeView(this);
         if (FDesigner) {
@@ -103,15 +96,15 @@ void TSchemaItem::CreateItemControl()
         SetSizeable(true);
         SetBorder(false);
         break;
-    default: {
+    default:
         FSchemaControlType = scListBox;
-        auto* list = new TSchemaListBox(this);
+        FItemControl = new TSchemaListBox(this);
+        break;
+    }
+    if (TCustomListBox* list = ListControl()) {
         list->OnDrawItem = [this](QWidget* c, int i, const QRect& r, TOwnerDrawState s, QPainter& p) {
             CustomListDrawItem(c, i, r, s, p);
         };
-        FItemControl = list;
-        break;
-    }
     }
     if (IsListKind(FSchemaControlType)) {
         // The rows keep their own regular 8-point font until the box is activated.

@@ -1,16 +1,10 @@
 #include "DiagramWindow.h"
 
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlField>
-#include <QSqlIndex>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include <QSqlDriver>
 #include <QStatusBar>
 
 #include <functional>
-#include <stdexcept>
 
 using namespace schemakit;
 
@@ -20,50 +14,108 @@ namespace {
 constexpr int kMargin = 16;
 constexpr int kColumnGap = 48;
 constexpr int kRowGap = 20;
+
+// The catalog queries the layout needs. Links cannot be drawn yet, but which
+// table refers to which still decides where the boxes go.
+constexpr const char* kSqliteKeys = "SELECT m.name, p.name FROM sqlite_master m JOIN pragma_table_info(m.name) p "
+                                    "WHERE m.type = 'table' AND p.pk > 0";
+constexpr const char* kSqliteReferences =
+    "SELECT m.name, f.\"table\" FROM sqlite_master m JOIN pragma_foreign_key_list(m.name) f "
+    "WHERE m.type = 'table'";
+constexpr const char* kPostgresKeys =
+    "SELECT c.relname, a.attname FROM pg_catalog.pg_index i "
+    "JOIN pg_catalog.pg_class c ON c.oid = i.indrelid "
+    "JOIN pg_catalog.pg_attribute a ON a.attrelid = c.oid AND a.attnum = ANY (i.indkey) "
+    "WHERE i.indisprimary AND pg_catalog.pg_table_is_visible(c.oid)";
+constexpr const char* kPostgresReferences =
+    "SELECT s.relname, t.relname FROM pg_catalog.pg_constraint k "
+    "JOIN pg_catalog.pg_class s ON s.oid = k.conrelid JOIN pg_catalog.pg_class t ON t.oid = k.confrelid "
+    "WHERE k.contype = 'f' AND pg_catalog.pg_table_is_visible(s.oid)";
+
+// Ends the pane's drawing lock also when reading the database fails half-way.
+class PaneUpdate {
+public:
+    explicit PaneUpdate(TSchemaDesignArea* pane) : FPane(pane) { FPane->BeginUpdate(); }
+    ~PaneUpdate() { FPane->EndUpdate(); }
+    PaneUpdate(const PaneUpdate&) = delete;
+    PaneUpdate& operator=(const PaneUpdate&) = delete;
+
+private:
+    TSchemaDesignArea* FPane;
+};
 } // namespace
 
-DiagramWindow::DiagramWindow(QWidget* parent) : QMainWindow(parent), FPane(new TSchemaDesignArea(this))
+DiagramWindow::DiagramWindow(QWidget* parent)
+    : QMainWindow(parent), FPane(new TSchemaDesignArea(this)), FEngine(new TSchemaBDEDataEngine(this))
 {
     setCentralWidget(FPane);
+    FPane->SetDataEngine(FEngine);
     resize(820, 540);
 }
 
-void DiagramWindow::ShowDatabase(const QString& path)
+QList<QPair<QString, QString>> DiagramWindow::Rows(const QString& sql)
 {
-    const QString connection = QStringLiteral("schemakit-demo");
+    QAbstractItemModel* result = FEngine->ExecSQL(sql);
+    while (result->canFetchMore(QModelIndex()))
+        result->fetchMore(QModelIndex());
+    QList<QPair<QString, QString>> rows;
+    for (int r = 0; r < result->rowCount(); ++r)
+        rows.append({result->index(r, 0).data().toString(), result->index(r, 1).data().toString()});
+    return rows;
+}
+
+QSet<QPair<QString, QString>> DiagramWindow::KeyFields(QSqlDriver::DbmsType dbms)
+{
+    QSet<QPair<QString, QString>> keys;
+    if (dbms == QSqlDriver::SQLite || dbms == QSqlDriver::PostgreSQL) {
+        for (const auto& row : Rows(QString::fromLatin1(dbms == QSqlDriver::SQLite ? kSqliteKeys : kPostgresKeys)))
+            keys.insert(row);
+    }
+    return keys;
+}
+
+QMap<QString, QStringList> DiagramWindow::References(QSqlDriver::DbmsType dbms)
+{
     QMap<QString, QStringList> references;
+    if (dbms == QSqlDriver::SQLite || dbms == QSqlDriver::PostgreSQL) {
+        const char* sql = dbms == QSqlDriver::SQLite ? kSqliteReferences : kPostgresReferences;
+        for (const auto& [table, target] : Rows(QString::fromLatin1(sql))) {
+            if (target != table && !references[table].contains(target))
+                references[table] << target;
+        }
+    }
+    return references;
+}
+
+void DiagramWindow::ShowDatabase(const QString& databaseName)
+{
+    FEngine->SetDatabaseName(databaseName);
+    TStringList tables;
+    FEngine->FillItemList(tables);
+    const QSqlDatabase db = FEngine->Database();
+    const QSqlDriver::DbmsType dbms = db.driver()->dbmsType();
+    const QSet<QPair<QString, QString>> keys = KeyFields(dbms);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open())
-            throw std::runtime_error(db.lastError().text().toStdString());
-        FPane->BeginUpdate();
+        PaneUpdate update(FPane);
         FPane->ClearAll();
-        for (const QString& table : db.tables(QSql::Tables)) {
-            TSchemaItem* box = FPane->AddItem(table, scCheckListBox);
+        TStringList fields;
+        for (int i = 0; i < tables.Count(); ++i) {
+            TSchemaItem* box = FPane->AddItem(tables.Strings(i), scCheckListBox);
             if (!box)
                 continue;
-            const QSqlRecord fields = db.record(table);
-            const QSqlIndex key = db.primaryIndex(table);
-            for (int i = 0; i < fields.count(); ++i)
-                box->AddSubItem(fields.fieldName(i), -1, key.contains(fields.fieldName(i)));
+            FEngine->FillSubItemList(box, fields);
+            for (int f = 0; f < fields.Count(); ++f)
+                box->AddSubItem(fields.Strings(f), -1, keys.contains({tables.Strings(i), fields.Strings(f)}));
             box->RecalculateHeight();
             box->RecalculateWidth();
-
-            QSqlQuery fk(db);
-            fk.exec(QStringLiteral("PRAGMA foreign_key_list(\"%1\")").arg(table));
-            while (fk.next()) {
-                const QString target = fk.value(2).toString();
-                if (target != table && !references[table].contains(target))
-                    references[table] << target;
-            }
         }
-        FPane->EndUpdate();
     }
-    QSqlDatabase::removeDatabase(connection);
-    LayOut(references);
-    setWindowTitle(QStringLiteral("SchemaKit diagram \u2014 %1").arg(QFileInfo(path).fileName()));
+    LayOut(References(dbms));
+
+    // A connection string may hold a password: the title names only the database.
+    const QString shown = dbms == QSqlDriver::SQLite ? QFileInfo(databaseName).fileName()
+                                                     : QStringLiteral("%1 on %2").arg(db.databaseName(), db.hostName());
+    setWindowTitle(QStringLiteral("SchemaKit diagram \u2014 %1").arg(shown));
     statusBar()->showMessage(QStringLiteral("%1 tables").arg(FPane->GetItemCount()));
 }
 

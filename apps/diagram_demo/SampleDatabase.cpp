@@ -50,21 +50,32 @@ QString EnsureSampleDatabase()
     const QString building = path + QStringLiteral(".part");
     QFile::remove(building);
     const QString connection = QStringLiteral("schemakit-sample-builder");
+    QString failure;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(building);
-        if (!db.open())
-            throw std::runtime_error(db.lastError().text().toStdString());
-        QSqlQuery query(db);
-        db.transaction();
-        for (const QString& statement : SplitScript(script)) {
-            if (!query.exec(statement))
-                throw std::runtime_error(query.lastError().text().toStdString());
+        if (db.open()) {
+            QSqlQuery query(db);
+            db.transaction();
+            for (const QString& statement : SplitScript(script)) {
+                if (!query.exec(statement)) {
+                    failure = query.lastError().text();
+                    break;
+                }
+            }
+            if (failure.isEmpty())
+                db.commit();
+            query = QSqlQuery();
+            db.close();
+        } else {
+            failure = db.lastError().text();
         }
-        db.commit();
-        db.close();
     }
     QSqlDatabase::removeDatabase(connection);
+    if (!failure.isEmpty()) {
+        QFile::remove(building);
+        throw std::runtime_error(failure.toStdString());
+    }
     if (!QFile::rename(building, path))
         throw std::runtime_error("cannot move the sample database into place");
     return path;

@@ -1,7 +1,11 @@
 // The diagram demo: every table of the bundled sample database (or of another
-// SQLite file) as a check-list box on a pane.
+// SQLite file, or of a PostgreSQL database) as a check-list box on a pane, read
+// through the Qt SQL data engine.
 //
-//   schemakit_diagram_demo [--offscreen] [--screenshot FILE] [--database FILE]
+//   schemakit_diagram_demo [--offscreen] [--screenshot FILE] [--database NAME]
+//
+// NAME is an SQLite file or a PostgreSQL connection string, either
+// "postgresql://user@host:5432/sales" or "host=... dbname=... user=...".
 
 #include "DiagramWindow.h"
 #include "SampleDatabase.h"
@@ -29,15 +33,16 @@ int main(int argc, char** argv)
     options.addOption({QStringLiteral("offscreen"), QStringLiteral("Run headless and write a screenshot.")});
     options.addOption({QStringLiteral("screenshot"), QStringLiteral("Write a PNG of the window to FILE and quit."),
                        QStringLiteral("FILE")});
-    options.addOption({QStringLiteral("database"), QStringLiteral("Show this SQLite file instead of the sample."),
-                       QStringLiteral("FILE")});
+    options.addOption({QStringLiteral("database"),
+                       QStringLiteral("Show this SQLite file or PostgreSQL connection string (postgresql://... "
+                                      "or \"host=... dbname=...\") instead of the sample."),
+                       QStringLiteral("NAME")});
     options.process(app);
 
     demo::DiagramWindow window;
     try {
-        const QString database =
-            options.isSet(QStringLiteral("database")) ? options.value(QStringLiteral("database"))
-                                                      : demo::EnsureSampleDatabase();
+        const QString database = options.isSet(QStringLiteral("database")) ? options.value(QStringLiteral("database"))
+                                                                           : demo::EnsureSampleDatabase();
         window.ShowDatabase(database);
     } catch (const std::exception& e) {
         std::cerr << "schemakit_diagram_demo: " << e.what() << '\n';

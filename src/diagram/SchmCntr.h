@@ -11,4 +11,5 @@
 #include "SchemaSubItem.h"
 #include "SchemaTypes.h"
 
+#include "../engines/SchemaDataEngine.h"
 #include "../package/Platform.h"

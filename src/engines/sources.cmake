@@ -1,2 +1,14 @@
 # Data engine base, dialect, event engine and Qt SQL engine.
-list(APPEND SCHEMAKIT_GUI_SOURCES)
+list(APPEND SCHEMAKIT_CORE_SOURCES
+  engines/ConnectionString.cpp
+  engines/SchemaCustomDataEngine.cpp
+  engines/SchemaDataEngine.cpp
+  engines/SqlDialect.cpp
+  engines/SqlNames.cpp
+)
+list(APPEND SCHEMAKIT_GUI_SOURCES
+  engines/DatabaseConnection.cpp
+  engines/DatabaseSession.cpp
+  engines/SchemaBDEDataEngine.cpp
+  engines/SqlCatalog.cpp
+)

@@ -1,0 +1,80 @@
+#include "SchemaBDEDataEngine.h"
+
+#include "ListUpdate.h"
+#include "SqlCatalog.h"
+#include "SqlNames.h"
+
+#include "../diagram/SchemaItem.h"
+#include "../package/Exceptions.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+
+namespace schemakit {
+
+TSchemaBDEDataEngine::TSchemaBDEDataEngine(QObject* owner) : TSchemaDataEngine(owner), FPattern(QStringLiteral("*.*"))
+{
+}
+
+TSchemaBDEDataEngine::~TSchemaBDEDataEngine() = default;
+
+void TSchemaBDEDataEngine::ReleaseQuery()
+{
+    // QSqlQueryModel::clear() keeps a result on the old connection's driver and
+    // uses that driver the next time, which crashes once the connection is gone;
+    // an empty query lets go of the connection altogether.
+    if (FQuery)
+        FQuery->setQuery(QSqlQuery());
+}
+
+void TSchemaBDEDataEngine::SetDatabaseName(const QString& value)
+{
+    if (value == FDatabaseName)
+        return;
+    ReleaseQuery();
+    FConnection.Close();
+    FDatabaseName = value;
+}
+
+QSqlDatabase TSchemaBDEDataEngine::Database()
+{
+    return FConnection.Open(FDatabaseName);
+}
+
+void TSchemaBDEDataEngine::FillItemList(TStringList& List)
+{
+    TListUpdate update(List);
+    TSchemaDataEngine::FillItemList(List);
+    const QStringList tables = CatalogTableNames(Database(), FShowSystemTables);
+    for (const QString& table : tables) {
+        if (MatchesMask(table, FPattern))
+            List.Add(table);
+    }
+}
+
+void TSchemaBDEDataEngine::FillSubItemList(TSchemaItem* Item, TStringList& List)
+{
+    TListUpdate update(List);
+    TSchemaDataEngine::FillSubItemList(Item, List);
+    if (!Item)
+        throw Exception(QStringLiteral("No table given to read the fields of"));
+    AppendFieldNames(Database(), Item->Caption(), List);
+}
+
+QAbstractItemModel* TSchemaBDEDataEngine::ExecSQL(const QString& SQL)
+{
+    if (QAbstractItemModel* answer = TSchemaDataEngine::ExecSQL(SQL))
+        return answer;
+    if (!FQuery)
+        FQuery = std::make_unique<QSqlQueryModel>();
+    ReleaseQuery();
+    FQuery->setQuery(SQL, Database());
+    if (const QSqlError error = FQuery->lastError(); error.isValid()) {
+        ReleaseQuery();
+        throw Exception(DatabaseErrorText(error));
+    }
+    return FQuery.get();
+}
+
+} // namespace schemakit

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "DatabaseConnection.h"
+#include "SchemaDataEngine.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <memory>
+
+class QSqlQueryModel;
+
+namespace schemakit {
+
+// The engine on a real database, through Qt SQL.
+//
+// DatabaseName names the database, checked in this order each time it is used:
+//  1. the name of a Qt SQL connection the application has added
+//     (QSqlDatabase::addDatabase), used as it is and never closed here;
+//  2. a PostgreSQL connection string: a "postgresql://" or "postgres://" URI, or
+//     libpq's keyword/value form beginning with a libpq keyword and "="
+//     ("host=127.0.0.1 port=5432 dbname=sales user=report");
+//  3. otherwise the path of an existing SQLite database file (or an SQLite
+//     "file:" URI), the embedded default that needs no set-up. A missing file is
+//     an error, never a new empty database.
+// For 2 and 3 the engine opens a connection of its own on first use and keeps
+// it until DatabaseName changes or the engine goes.
+//
+// FillItemList lists, after what OnGetItemList put into the list, the tables and
+// views of the database whose names match Pattern (a file-name wildcard; "*.*",
+// the default, matches every name, dotted or not), sorted by name; with
+// ShowSystemTables also the database's system tables (SQLite's sqlite_*,
+// PostgreSQL's pg_catalog). FillSubItemList appends, after the handler's
+// entries, the fields of the table the box's caption names, in table order.
+// ExecSQL runs a statement the event does not answer in the engine's one query
+// model, which every such call reuses. Database errors reach the caller as
+// Exception with the database's text; nothing half-opened stays behind.
+class TSchemaBDEDataEngine : public TSchemaDataEngine {
+    Q_OBJECT
+public:
+    explicit TSchemaBDEDataEngine(QObject* owner = nullptr);
+    ~TSchemaBDEDataEngine() override;
+
+    bool ShowSystemTables() const noexcept { return FShowSystemTables; }
+    void SetShowSystemTables(bool value) noexcept { FShowSystemTables = value; }
+    const QString& DatabaseName() const noexcept { return FDatabaseName; }
+    // A new name empties the query's result and lets go of the old connection.
+    void SetDatabaseName(const QString& value);
+    const QString& Pattern() const noexcept { return FPattern; }
+    void SetPattern(const QString& value) { FPattern = value; }
+
+    void FillItemList(TStringList& List) override;
+    void FillSubItemList(TSchemaItem* Item, TStringList& List) override;
+    // The event's result set when it gives one; otherwise the engine's query,
+    // the same object on every call, now showing this statement's result. On an
+    // error the query is left empty and the error raised.
+    QAbstractItemModel* ExecSQL(const QString& SQL) override;
+
+    // The query behind ExecSQL: null until the first statement the event did
+    // not answer.
+    QSqlQueryModel* Query() const noexcept { return FQuery.get(); }
+    // The open database DatabaseName names, for what the engine does not do
+    // itself; raises when it cannot be opened. Keep the handle only while using
+    // it: the engine removes its own connection when DatabaseName changes.
+    QSqlDatabase Database();
+
+private:
+    void ReleaseQuery();
+
+    bool FShowSystemTables = false;
+    QString FDatabaseName;
+    QString FPattern;
+    TDatabaseConnection FConnection;
+    // Declared after the connection, so it goes first: a query must never
+    // outlive the connection it runs on.
+    std::unique_ptr<QSqlQueryModel> FQuery;
+};
+
+} // namespace schemakit

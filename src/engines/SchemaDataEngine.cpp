@@ -1,0 +1,50 @@
+#include "SchemaDataEngine.h"
+
+#include "ListUpdate.h"
+
+namespace schemakit {
+
+TSchemaDataEngine::TSchemaDataEngine(QObject* owner) : QObject(owner)
+{
+}
+
+TSchemaDataEngine::~TSchemaDataEngine() = default;
+
+void TSchemaDataEngine::FillItemList(TStringList& List)
+{
+    TListUpdate update(List);
+    List.Clear();
+    if (OnGetItemList)
+        OnGetItemList(this, List);
+}
+
+void TSchemaDataEngine::FillSubItemList(TSchemaItem* Item, TStringList& List)
+{
+    TListUpdate update(List);
+    List.Clear();
+    if (OnGetSubItemList)
+        OnGetSubItemList(this, Item, List);
+}
+
+QAbstractItemModel* TSchemaDataEngine::ExecSQL(const QString& SQL)
+{
+    return OnExecSQL ? OnExecSQL(this, SQL) : nullptr;
+}
+
+QString TSchemaDataEngine::GetSQLTemplate() const
+{
+    return SQLTemplate(FSQLSubType);
+}
+
+QString TSchemaDataEngine::GetJoinScript(const QString& strParent, const QString& strChild,
+                                         TSDRelationOperator Operator, TSDRelationJoin Join) const
+{
+    return SQLJoinScript(FSQLSubType, strParent, strChild, Operator, Join);
+}
+
+QString TSchemaDataEngine::GetJoinSeparator(TSDRelationJoin) const
+{
+    return SQLJoinSeparator(FSQLSubType);
+}
+
+} // namespace schemakit

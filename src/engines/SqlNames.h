@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace schemakit {
+
+// File-name wildcard matching over table names, letters compared without case:
+// "*" stands for any run of characters, "?" for one character, "[abc]", "[a-z]"
+// and "[!abc]" for one character of (or not of) a set. A mask that ends in ".*"
+// also matches what it matches without those two characters, the file-system
+// rule for names without an extension: "*.*" matches every name, dotted or not,
+// and "cust*.*" matches "customers". An empty mask matches everything.
+bool MatchesMask(QStringView name, QStringView mask);
+
+// The order table names are listed in: letters without case first, then with
+// case, so the order does not depend on the database's collation.
+bool TableNameLess(QStringView a, QStringView b) noexcept;
+
+// The name as one double-quoted SQL identifier (the standard form that SQLite and
+// PostgreSQL read): embedded quotes are doubled and dots stay part of the name,
+// so no table name can end the identifier early or reach into the statement.
+QString QuoteIdentifier(QStringView name);
+
+} // namespace schemakit

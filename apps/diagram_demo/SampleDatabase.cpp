@@ -1,5 +1,8 @@
 #include "SampleDatabase.h"
 
+#include "SampleScript.h"
+
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -11,39 +14,21 @@
 
 namespace demo {
 
-QStringList SplitScript(const QString& script)
-{
-    QStringList statements;
-    QString current;
-    for (const QString& line : script.split(u'\n')) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QLatin1String("--")))
-            continue;
-        current += line + u'\n';
-        if (trimmed.endsWith(u';')) {
-            current = current.trimmed();
-            current.chop(1);
-            statements << current;
-            current.clear();
-        }
-    }
-    if (!current.trimmed().isEmpty())
-        statements << current.trimmed();
-    return statements;
-}
-
 QString EnsureSampleDatabase()
 {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    QDir().mkpath(dir);
-    const QString path = QDir(dir).filePath(QStringLiteral("schemakit-sample.db"));
-    if (QFile::exists(path))
-        return path;
-
     QFile scriptFile(QStringLiteral(":/demo/sample.sql"));
     if (!scriptFile.open(QIODevice::ReadOnly))
         throw std::runtime_error("the bundled sample script is missing");
-    const QString script = QString::fromUtf8(scriptFile.readAll());
+    const QByteArray bytes = scriptFile.readAll();
+    const QString digest =
+        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(12));
+
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(dir);
+    const QString path = QDir(dir).filePath(QStringLiteral("schemakit-sample-%1.db").arg(digest));
+    if (QFile::exists(path))
+        return path;
+    const QString script = QString::fromUtf8(bytes);
 
     // Build into a temporary file and move it into place, so that an interrupted
     // first run never leaves half a database behind.
@@ -57,7 +42,7 @@ QString EnsureSampleDatabase()
         if (db.open()) {
             QSqlQuery query(db);
             db.transaction();
-            for (const QString& statement : SplitScript(script)) {
+            for (const QString& statement : sample::SplitScript(script)) {
                 if (!query.exec(statement)) {
                     failure = query.lastError().text();
                     break;

@@ -1,5 +1,7 @@
 #include "EngineTestSupport.h"
 
+#include "SampleScript.h"
+
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,22 +17,7 @@ QStringList SampleStatements()
         ADD_FAILURE() << "cannot read " << file.fileName().toStdString();
         return {};
     }
-    // Statements end with ';' at a line end; "--" lines are comments.
-    QStringList statements;
-    QString current;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QLatin1String("--")))
-            continue;
-        current += line + u'\n';
-        if (trimmed.endsWith(u';')) {
-            current = current.trimmed();
-            current.chop(1);
-            statements << current;
-            current.clear();
-        }
-    }
-    return statements;
+    return sample::SplitScript(QString::fromUtf8(file.readAll()));
 }
 
 void RunStatements(QSqlDatabase db, const QStringList& statements)

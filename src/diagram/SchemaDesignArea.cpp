@@ -17,13 +17,9 @@
 namespace schemakit {
 
 namespace {
-bool IsBox(QObject* o)
-{
-    return qobject_cast<TSchemaItem*>(o) != nullptr;
-}
 bool IsBoxOrLink(QObject* o)
 {
-    return IsBox(o) || qobject_cast<TSchemaRelation*>(o) != nullptr;
+    return qobject_cast<TSchemaItem*>(o) || qobject_cast<TSchemaRelation*>(o);
 }
 } // namespace
 

@@ -1,7 +1,6 @@
 #include "DatabaseSession.h"
 
 #include "DatabaseConnection.h"
-#include "ListUpdate.h"
 #include "SqlNames.h"
 
 #include "../package/StringList.h"

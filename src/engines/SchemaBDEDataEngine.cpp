@@ -1,6 +1,5 @@
 #include "SchemaBDEDataEngine.h"
 
-#include "ListUpdate.h"
 #include "SqlCatalog.h"
 #include "SqlNames.h"
 

@@ -1,7 +1,5 @@
 #include "SchemaDataEngine.h"
 
-#include "ListUpdate.h"
-
 namespace schemakit {
 
 TSchemaDataEngine::TSchemaDataEngine(QObject* owner) : QObject(owner)

@@ -81,4 +81,18 @@ private:
     bool FCaseSensitive = false;
 };
 
+// Holds a list inside one update while a scope empties and fills it, also when
+// something on the way raises, so its change notification fires once and the
+// list is never left held.
+class TListUpdate {
+public:
+    explicit TListUpdate(TStringList& list) : FList(list) { FList.BeginUpdate(); }
+    ~TListUpdate() { FList.EndUpdate(); }
+    TListUpdate(const TListUpdate&) = delete;
+    TListUpdate& operator=(const TListUpdate&) = delete;
+
+private:
+    TStringList& FList;
+};
+
 } // namespace schemakit

@@ -7,20 +7,13 @@ namespace schemakit {
 
 namespace {
 
-// Empties the caller's list and runs `fill` inside one update bracket, which is
-// closed on every path so that the list's change notification is never lost.
+// Empties the caller's list and runs `fill` inside one update bracket.
 template <typename Fill>
 void FillList(TStringList& list, Fill fill)
 {
-    list.BeginUpdate();
-    try {
-        list.Clear();
-        fill();
-    } catch (...) {
-        list.EndUpdate();
-        throw;
-    }
-    list.EndUpdate();
+    TListUpdate update(list);
+    list.Clear();
+    fill();
 }
 
 // The scans below read on until the word they wait for; when the text ends first,

@@ -1,8 +1,11 @@
 # The pane, boxes, rows and links.
 list(APPEND SCHEMAKIT_CORE_SOURCES
   diagram/ItemGeometry.cpp
+  diagram/RelationGeometry.cpp
+  diagram/Routing.cpp
 )
 list(APPEND SCHEMAKIT_GUI_SOURCES
+  diagram/RelationDialog.cpp
   diagram/SchemaDesignArea.cpp
   diagram/SchemaItem.cpp
   diagram/SchemaListControls.cpp

@@ -12,8 +12,10 @@ list(APPEND SCHEMAKIT_GUI_SOURCES
   package/DialogService.cpp
   package/ErrorBoundary.cpp
   package/Font.cpp
+  package/GroupBox.cpp
   package/ImageList.cpp
   package/PlatformMetrics.cpp
+  package/RadioGroup.cpp
   package/ScrollBox.cpp
   package/TextWidthCache.cpp
   package/WindowLock.cpp

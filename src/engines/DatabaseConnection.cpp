@@ -26,12 +26,37 @@ QString NewEngineConnectionName()
     throw Exception(DatabaseErrorText(error));
 }
 
+// The "file:" URI as given, but opening read-write without creating: no "mode"
+// becomes "mode=rw" and "mode=rwc" becomes "mode=rw"; "ro" and "memory" stay.
+// The parameters end at "#", which SQLite ignores with what follows.
+QString WithoutCreate(const QString& uri)
+{
+    const qsizetype hash = uri.indexOf(u'#');
+    const QString fragment = hash < 0 ? QString() : uri.mid(hash);
+    const QString body = hash < 0 ? uri : uri.left(hash);
+    const qsizetype question = body.indexOf(u'?');
+    const QString path = question < 0 ? body : body.left(question);
+    QStringList params = question < 0 ? QStringList() : body.mid(question + 1).split(u'&');
+    bool hasMode = false;
+    for (QString& param : params) {
+        if (!param.startsWith(QLatin1String("mode=")))
+            continue;
+        hasMode = true;
+        if (param == QLatin1String("mode=rwc"))
+            param = QStringLiteral("mode=rw");
+    }
+    if (!hasMode)
+        params << QStringLiteral("mode=rw");
+    params.removeAll(QString());
+    return path + u'?' + params.join(u'&') + fragment;
+}
+
 void ConfigureSqlite(QSqlDatabase& db, const QString& databaseName)
 {
     // A URI lets SQLite open the file without creating it ("mode=rw"); the path
     // is percent-encoded, so "?" or "#" in a file name stay part of the name.
     if (databaseName.startsWith(QLatin1String("file:"))) {
-        db.setDatabaseName(databaseName);
+        db.setDatabaseName(WithoutCreate(databaseName));
     } else {
         const QString path = QFileInfo(databaseName).absoluteFilePath();
         db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
@@ -60,8 +85,13 @@ bool IsEngineConnectionName(const QString& connectionName)
 
 QString DatabaseErrorText(const QSqlError& error)
 {
+    // SQLite answers "not an error" where Qt's driver refused something before
+    // SQLite saw it (several statements at a time): the driver's text explains.
     const QString text = error.databaseText().trimmed();
-    return text.isEmpty() ? error.driverText().trimmed() : text;
+    const QString driver = error.driverText().trimmed();
+    if (text.isEmpty() || text.compare(QLatin1String("not an error"), Qt::CaseInsensitive) == 0)
+        return driver.isEmpty() ? text : driver;
+    return text;
 }
 
 TDatabaseConnection::TDatabaseConnection() = default;
@@ -86,6 +116,10 @@ QSqlDatabase TDatabaseConnection::Open(const QString& databaseName)
 {
     if (databaseName.isEmpty())
         throw Exception(QStringLiteral("No database name is set"));
+    // SQLite and libpq read a name only up to a NUL, so what follows it would be
+    // dropped without a word and another database opened.
+    if (databaseName.contains(QChar(0)))
+        throw Exception(QStringLiteral("The database name contains a NUL character"));
     // An application connection of that name always wins, also over a file of
     // the same name that was opened here before it was added.
     if (QSqlDatabase::contains(databaseName)) {

@@ -25,10 +25,11 @@ void TDatabaseSession::GetDatabaseNames(TStringList& List) const
     std::sort(names.begin(), names.end(), TableNameLess);
     names.erase(std::unique(names.begin(), names.end()), names.end());
 
-    TListUpdate update(List);
-    List.Clear();
-    for (const QString& name : std::as_const(names))
-        List.Add(name);
+    UpdateList(List, [&] {
+        List.Clear();
+        for (const QString& name : std::as_const(names))
+            List.Add(name);
+    });
 }
 
 void TDatabaseSession::RegisterDatabaseFile(const QString& fileName)

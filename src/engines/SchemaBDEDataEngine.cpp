@@ -2,13 +2,14 @@
 
 #include "SqlCatalog.h"
 #include "SqlNames.h"
+#include "SqlQueryModel.h"
+#include "SqlStatement.h"
 
 #include "../diagram/SchemaItem.h"
 #include "../package/Exceptions.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlQueryModel>
 
 namespace schemakit {
 
@@ -43,32 +44,36 @@ QSqlDatabase TSchemaBDEDataEngine::Database()
 
 void TSchemaBDEDataEngine::FillItemList(TStringList& List)
 {
-    TListUpdate update(List);
-    TSchemaDataEngine::FillItemList(List);
-    const QStringList tables = CatalogTableNames(Database(), FShowSystemTables);
-    for (const QString& table : tables) {
-        if (MatchesMask(table, FPattern))
-            List.Add(table);
-    }
+    UpdateList(List, [&] {
+        TSchemaDataEngine::FillItemList(List);
+        const QStringList tables = CatalogTableNames(Database(), FShowSystemTables);
+        const TNameMask mask(FPattern);
+        for (const QString& table : tables) {
+            if (mask.Matches(table))
+                List.Add(table);
+        }
+    });
 }
 
 void TSchemaBDEDataEngine::FillSubItemList(TSchemaItem* Item, TStringList& List)
 {
-    TListUpdate update(List);
-    TSchemaDataEngine::FillSubItemList(Item, List);
-    if (!Item)
-        throw Exception(QStringLiteral("No table given to read the fields of"));
-    AppendFieldNames(Database(), Item->Caption(), List);
+    UpdateList(List, [&] {
+        TSchemaDataEngine::FillSubItemList(Item, List);
+        if (!Item)
+            throw Exception(QStringLiteral("No table given to read the fields of"));
+        AppendFieldNames(Database(), Item->Caption(), List);
+    });
 }
 
 QAbstractItemModel* TSchemaBDEDataEngine::ExecSQL(const QString& SQL)
 {
     if (QAbstractItemModel* answer = TSchemaDataEngine::ExecSQL(SQL))
         return answer;
+    const QString statement = SingleStatement(SQL);
     if (!FQuery)
-        FQuery = std::make_unique<QSqlQueryModel>();
+        FQuery = std::make_unique<TSchemaQueryModel>();
     ReleaseQuery();
-    FQuery->setQuery(SQL, Database());
+    FQuery->setQuery(statement, Database());
     if (const QSqlError error = FQuery->lastError(); error.isValid()) {
         ReleaseQuery();
         throw Exception(DatabaseErrorText(error));

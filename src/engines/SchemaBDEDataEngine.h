@@ -2,13 +2,12 @@
 
 #include "DatabaseConnection.h"
 #include "SchemaDataEngine.h"
+#include "SqlQueryModel.h"
 
 #include <QSqlDatabase>
 #include <QString>
 
 #include <memory>
-
-class QSqlQueryModel;
 
 namespace schemakit {
 
@@ -53,12 +52,17 @@ public:
     void FillSubItemList(TSchemaItem* Item, TStringList& List) override;
     // The event's result set when it gives one; otherwise the engine's query,
     // the same object on every call, now showing this statement's result. On an
-    // error the query is left empty and the error raised.
+    // error the query is left empty and the error raised. The text must hold
+    // one statement: a ";" with only blanks or comments after it is dropped,
+    // a second statement is refused before anything runs, and a text without
+    // any statement (empty, blanks, comments) is an error. A row that cannot
+    // be fetched later, while a view scrolls, is reported by the query model
+    // (TSchemaQueryModel::fetchFailed), not hidden.
     QAbstractItemModel* ExecSQL(const QString& SQL) override;
 
     // The query behind ExecSQL: null until the first statement the event did
     // not answer.
-    QSqlQueryModel* Query() const noexcept { return FQuery.get(); }
+    TSchemaQueryModel* Query() const noexcept { return FQuery.get(); }
     // The open database DatabaseName names, for what the engine does not do
     // itself; raises when it cannot be opened. Keep the handle only while using
     // it: the engine removes its own connection when DatabaseName changes.
@@ -73,7 +77,7 @@ private:
     TDatabaseConnection FConnection;
     // Declared after the connection, so it goes first: a query must never
     // outlive the connection it runs on.
-    std::unique_ptr<QSqlQueryModel> FQuery;
+    std::unique_ptr<TSchemaQueryModel> FQuery;
 };
 
 } // namespace schemakit

@@ -10,18 +10,20 @@ TSchemaDataEngine::~TSchemaDataEngine() = default;
 
 void TSchemaDataEngine::FillItemList(TStringList& List)
 {
-    TListUpdate update(List);
-    List.Clear();
-    if (OnGetItemList)
-        OnGetItemList(this, List);
+    UpdateList(List, [&] {
+        List.Clear();
+        if (OnGetItemList)
+            OnGetItemList(this, List);
+    });
 }
 
 void TSchemaDataEngine::FillSubItemList(TSchemaItem* Item, TStringList& List)
 {
-    TListUpdate update(List);
-    List.Clear();
-    if (OnGetSubItemList)
-        OnGetSubItemList(this, Item, List);
+    UpdateList(List, [&] {
+        List.Clear();
+        if (OnGetSubItemList)
+            OnGetSubItemList(this, Item, List);
+    });
 }
 
 QAbstractItemModel* TSchemaDataEngine::ExecSQL(const QString& SQL)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -12,6 +13,34 @@ namespace schemakit {
 // rule for names without an extension: "*.*" matches every name, dotted or not,
 // and "cust*.*" matches "customers". An empty mask matches everything.
 bool MatchesMask(QStringView name, QStringView mask);
+
+// A mask compiled once, for matching many names: each match costs time linear
+// in the name and the mask (masks with several stars may take the name's length
+// times a segment's length), never a rescan of the mask per character.
+class TNameMask {
+public:
+    TNameMask();
+    explicit TNameMask(QStringView mask);
+    ~TNameMask();
+    TNameMask(const TNameMask&);
+    TNameMask& operator=(const TNameMask&);
+
+    bool Matches(QStringView name) const;
+
+private:
+    struct Token;
+    struct Pattern {
+        QList<QList<Token>> Segments; // the token runs between stars
+    };
+    static Pattern Compile(QStringView mask);
+    static bool ParseSet(QStringView mask, const QList<qsizetype>& nextClose, qsizetype& m, Token& token);
+    static bool Matches(const Pattern& pattern, QStringView name);
+
+    bool FMatchesAll = true;
+    bool FNoExtension = false;
+    Pattern FWhole;
+    Pattern FBare;
+};
 
 // The order table names are listed in: letters without case first, then with
 // case, so the order does not depend on the database's collation.

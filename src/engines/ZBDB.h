@@ -7,4 +7,6 @@
 #include "DatabaseConnection.h"
 #include "DatabaseSession.h"
 #include "SchemaBDEDataEngine.h"
+#include "SqlQueryModel.h"
+#include "SqlStatement.h"
 #include "ZBDEngine.h"

@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionButton>
 
 namespace schemakit {
 
@@ -155,12 +154,19 @@ void TBoxWindow::PaintCaption(QPainter& p) const
 
     if (!close.isValid())
         return;
-    QStyleOptionButton button;
-    button.initFrom(this);
-    button.rect = close;
-    button.state |= FClosePressed ? QStyle::State_Sunken : QStyle::State_Raised;
-    style()->drawPrimitive(QStyle::PE_PanelButtonTool, &button, &p, this);
-    p.fillRect(close.adjusted(1, 1, -1, -1), palette().color(QPalette::Button));
+    // Drawn by hand rather than by the style: styles cache such panels keyed by
+    // the widget's palette, and with a palette per box the cache gained an entry
+    // for every box ever painted, so memory grew for as long as the application
+    // made and freed diagrams.
+    const QPalette& pal = palette();
+    p.fillRect(close.adjusted(1, 1, -1, -1), pal.color(QPalette::Button));
+    const QRect bevel = close.adjusted(1, 1, -2, -2);
+    p.setPen(pal.color(FClosePressed ? QPalette::Mid : QPalette::Light));
+    p.drawLine(bevel.topLeft(), bevel.topRight());
+    p.drawLine(bevel.topLeft(), bevel.bottomLeft());
+    p.setPen(pal.color(FClosePressed ? QPalette::Light : QPalette::Mid));
+    p.drawLine(bevel.bottomLeft(), bevel.bottomRight());
+    p.drawLine(bevel.topRight(), bevel.bottomRight());
     p.setPen(QPen(palette().color(QPalette::ButtonText), 1.5));
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF glyph = QRectF(close).adjusted(3.5, 3.5, -3.5, -3.5).translated(FClosePressed ? 0.5 : 0, 0);

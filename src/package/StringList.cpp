@@ -49,6 +49,14 @@ void TStringList::EndUpdate()
     }
 }
 
+void TStringList::EndUpdateQuietly() noexcept
+{
+    try {
+        EndUpdate();
+    } catch (...) {
+    }
+}
+
 const QString& TStringList::Strings(int index) const
 {
     CheckIndex(index);
@@ -117,10 +125,12 @@ void TStringList::Clear()
 
 void TStringList::AddStrings(const TStringList& other)
 {
-    BeginUpdate();
-    for (const Entry& e : other.FItems)
-        AddObject(e.Text, e.Object);
-    EndUpdate();
+    // A copy, so that a list can append itself without reading what it appends.
+    const QList<Entry> entries = other.FItems;
+    UpdateList(*this, [&] {
+        for (const Entry& e : entries)
+            AddObject(e.Text, e.Object);
+    });
 }
 
 int TStringList::IndexOf(const QString& s) const
@@ -154,7 +164,11 @@ QString TStringList::Text() const
 
 void TStringList::SetText(const QString& text)
 {
-    BeginUpdate();
+    UpdateList(*this, [&] { Fill(text); });
+}
+
+void TStringList::Fill(const QString& text)
+{
     Clear();
     qsizetype start = 0;
     const qsizetype n = text.size();
@@ -169,7 +183,6 @@ void TStringList::SetText(const QString& text)
     }
     if (start < n)
         Add(text.mid(start));
-    EndUpdate();
 }
 
 QStringList TStringList::ToQStringList() const

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 class QIODevice;
 
@@ -63,6 +64,9 @@ public:
     // Nested updates: OnChange fires once when the outermost EndUpdate ends them.
     void BeginUpdate() noexcept { ++FUpdateCount; }
     void EndUpdate();
+    // EndUpdate for error paths: an error of OnChange is dropped, so the error
+    // already on its way is the one that arrives.
+    void EndUpdateQuietly() noexcept;
     int UpdateCount() const noexcept { return FUpdateCount; }
 
     std::function<void(TStringList*)> OnChange;
@@ -73,6 +77,7 @@ private:
         void* Object = nullptr;
     };
     void CheckIndex(int index) const;
+    void Fill(const QString& text);
     void Changed();
 
     QList<Entry> FItems;
@@ -81,18 +86,24 @@ private:
     bool FCaseSensitive = false;
 };
 
-// Holds a list inside one update while a scope empties and fills it, also when
-// something on the way raises, so its change notification fires once and the
-// list is never left held.
-class TListUpdate {
-public:
-    explicit TListUpdate(TStringList& list) : FList(list) { FList.BeginUpdate(); }
-    ~TListUpdate() { FList.EndUpdate(); }
-    TListUpdate(const TListUpdate&) = delete;
-    TListUpdate& operator=(const TListUpdate&) = delete;
-
-private:
-    TStringList& FList;
-};
+// Runs `fill` with `list` held inside one update, so that its change notification
+// fires once, when the outermost update ends. The update is closed on every path.
+// An error of the list's OnChange handler reaches the caller when `fill`
+// succeeded; when `fill` itself raised, its error is the one the caller sees and
+// a handler that raises again meanwhile is not let through. (A guard object
+// closing the update in its destructor cannot do this: a handler raising there
+// would end the program.)
+template <typename Fill>
+void UpdateList(TStringList& list, Fill&& fill)
+{
+    list.BeginUpdate();
+    try {
+        std::forward<Fill>(fill)();
+    } catch (...) {
+        list.EndUpdateQuietly();
+        throw;
+    }
+    list.EndUpdate();
+}
 
 } // namespace schemakit

@@ -11,9 +11,10 @@ namespace {
 template <typename Fill>
 void FillList(TStringList& list, Fill fill)
 {
-    TListUpdate update(list);
-    list.Clear();
-    fill();
+    UpdateList(list, [&] {
+        list.Clear();
+        fill();
+    });
 }
 
 // The scans below read on until the word they wait for; when the text ends first,

@@ -1,5 +1,11 @@
 #include "TestSupport.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/allocator_interface.h>
+#else
+#include <malloc.h>
+#endif
+
 namespace schemakit::test {
 
 namespace {
@@ -17,6 +23,15 @@ TScriptedDialogService& InstallScriptedDialogs()
 TScriptedDialogService& ScriptedDialogs()
 {
     return current ? *current : InstallScriptedDialogs();
+}
+
+qint64 HeapInUse()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return qint64(__sanitizer_get_current_allocated_bytes());
+#else
+    return qint64(mallinfo2().uordblks);
+#endif
 }
 
 } // namespace schemakit::test

@@ -163,6 +163,13 @@ TEST_F(PostgresEngine, ErrorsCarryTheServersTextAndTheEngineRecovers)
     EXPECT_EQ(engine.Query()->rowCount(), 0);
     EXPECT_EQ(engine.ExecSQL(u"SELECT count(*) FROM payments"_s), result);
     EXPECT_EQ(result->index(0, 0).data().toInt(), 5);
+
+    // The server would run every statement of a text; the engine runs one, and
+    // refuses a text with a second before anything runs.
+    EXPECT_EQ(ErrorOf([&] { engine.ExecSQL(u"SELECT 1; DROP TABLE regions"_s); }),
+              u"Unable to execute multiple statements at a time"_s);
+    EXPECT_TRUE(Tables(engine).contains(u"regions"_s));
+    EXPECT_EQ(engine.ExecSQL(u"SELECT $x$;$x$ AS s; -- done"_s)->index(0, 0).data().toString(), u";"_s);
 }
 
 TEST_F(PostgresEngine, TheUriFormReachesTheSameDatabase)

@@ -1,5 +1,6 @@
 #include "SchemaDesignArea.h"
 
+#include "Routing.h"
 #include "SchemaItem.h"
 #include "SchemaRelation.h"
 #include "SchemaSubItem.h"
@@ -7,10 +8,15 @@
 #include "../package/DialogService.h"
 #include "../package/ErrorBoundary.h"
 #include "../package/ImageList.h"
+#include "../package/SchmCnst.h"
 #include "../package/SysUtils.h"
 #include "../package/WindowLock.h"
 
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 #include <memory>
 
@@ -33,12 +39,24 @@ TSchemaDesignArea::~TSchemaDesignArea()
     if (FIsLocked)
         EndUpdate();
     // Boxes raise OnDeleteItem from their destructors, which needs the pane whole:
-    // free them (and the links) here rather than from the base destructors.
+    // free them (and the links) here rather than from the base destructors. The
+    // pane owns every box made for it, also one put into another scroll box or
+    // never put anywhere.
+    FClearing = true;
     FreeChildrenFromEnd(&IsBoxOrLink);
-    const auto unplaced = viewport()->findChildren<TSchemaItem*>(Qt::FindDirectChildrenOnly);
-    for (TSchemaItem* box : unplaced)
-        std::unique_ptr<TSchemaItem> doomed(box);
+    while (!FItems.isEmpty())
+        std::unique_ptr<TSchemaItem> doomed(*FItems.begin());
     OnDeleteItem = nullptr;
+}
+
+void TSchemaDesignArea::ItemMade(TSchemaItem* item)
+{
+    FItems.insert(item);
+}
+
+void TSchemaDesignArea::ItemGone(TSchemaItem* item)
+{
+    FItems.remove(item);
 }
 
 // --- properties ---------------------------------------------------------------------
@@ -178,23 +196,89 @@ void TSchemaDesignArea::FreeChildrenFromEnd(bool (*take)(QObject*))
 
 void TSchemaDesignArea::ClearAll()
 {
+    const QScopedValueRollback clearing(FClearing, true);
     FreeChildrenFromEnd(&IsBoxOrLink);
 }
 
 // --- links --------------------------------------------------------------------------------
 
-bool TSchemaDesignArea::FindOtherRelation(const TSchemaRelation* relation, const TSchemaItem* item,
-                                          const TSchemaSubItem* subItem) const
+TSchemaRelation* TSchemaDesignArea::AddRelation(TSchemaItem* si1, TSchemaItem* si2, TSchemaSubItem* ssi1,
+                                                TSchemaSubItem* ssi2)
 {
-    for (int i = ControlCount() - 1; i >= 0; --i) {
-        const auto* link = qobject_cast<const TSchemaRelation*>(Controls(i));
-        if (!link || link == relation)
-            continue;
-        if ((link->ParentItem() == item && link->ParentSubItem() == subItem) ||
-            (link->ChildItem() == item && link->ChildSubItem() == subItem))
+    auto link = std::make_unique<TSchemaRelation>(this);
+    InsertControl(link.get());
+    link->SetParentItem(si1);
+    link->SetChildItem(si2);
+    link->SetParentSubItem(ssi1);
+    link->SetChildSubItem(ssi2);
+    if (FindRelation(link.get()))
+        throw Exception(zbtItemLinked.Text()); // the new link goes, nothing else changed
+    for (auto [box, row] : {std::pair{si1, ssi1}, std::pair{si2, ssi2}}) {
+        if (box) {
+            box->SelectItemBold(row, true);
+            box->ItemControl()->update();
+        }
+    }
+    ReboundRelation(link.get(), false);
+    link->SetVisible(true);
+    TSchemaRelation* added = link.release();
+    if (OnAddRelation)
+        OnAddRelation(this, added);
+    return added;
+}
+
+namespace {
+
+// The links a lookup about `item` has to look at: the box keeps its own, so a
+// lookup costs that box's links, not the pane's.
+template <typename F>
+bool AnyLinkOf(const TSchemaDesignArea* pane, const TSchemaItem* item, F&& f)
+{
+    if (item) {
+        const QList<TSchemaRelation*>& links = item->Relations();
+        for (qsizetype i = links.size() - 1; i >= 0; --i) {
+            if (links[i]->Designer() == pane && f(links[i]))
+                return true;
+        }
+        return false;
+    }
+    for (int i = pane->WindowlessCount() - 1; i >= 0; --i) {
+        auto* link = qobject_cast<TSchemaRelation*>(pane->Controls(i));
+        if (link && f(link))
             return true;
     }
     return false;
+}
+
+} // namespace
+
+bool TSchemaDesignArea::FindRelation(const TSchemaRelation* relation) const
+{
+    if (!relation)
+        return false;
+    // Both ways round, the other link has the relation's parent box at one end.
+    return AnyLinkOf(this, relation->ParentItem(), [relation](const TSchemaRelation* link) {
+        if (link == relation)
+            return false;
+        const bool sameWay = link->ParentItem() == relation->ParentItem() &&
+                             link->ParentSubItem() == relation->ParentSubItem() &&
+                             link->ChildItem() == relation->ChildItem() &&
+                             link->ChildSubItem() == relation->ChildSubItem();
+        const bool otherWay = link->ParentItem() == relation->ChildItem() &&
+                              link->ParentSubItem() == relation->ChildSubItem() &&
+                              link->ChildItem() == relation->ParentItem() &&
+                              link->ChildSubItem() == relation->ParentSubItem();
+        return sameWay || otherWay;
+    });
+}
+
+bool TSchemaDesignArea::FindOtherRelation(const TSchemaRelation* relation, const TSchemaItem* item,
+                                          const TSchemaSubItem* subItem) const
+{
+    return AnyLinkOf(this, item, [&](const TSchemaRelation* link) {
+        return link != relation && ((link->ParentItem() == item && link->ParentSubItem() == subItem) ||
+                                    (link->ChildItem() == item && link->ChildSubItem() == subItem));
+    });
 }
 
 void TSchemaDesignArea::UnmarkRowIfUnlinked(const TSchemaRelation* relation, TSchemaItem* item, TSchemaSubItem* subItem)
@@ -205,30 +289,67 @@ void TSchemaDesignArea::UnmarkRowIfUnlinked(const TSchemaRelation* relation, TSc
     item->ItemControl()->update();
 }
 
+// Takes a link off the pane, clears the marks of its rows where no other link
+// ends, and frees it. OnDeleteRelation has been raised by the caller.
+void TSchemaDesignArea::TakeRelation(TSchemaRelation* link)
+{
+    std::unique_ptr<TSchemaRelation> doomed(link);
+    RemoveControl(link);
+    UnmarkRowIfUnlinked(link, link->ParentItem(), link->ParentSubItem());
+    UnmarkRowIfUnlinked(link, link->ChildItem(), link->ChildSubItem());
+}
+
+void TSchemaDesignArea::DeleteRelation(QObject* sender)
+{
+    QPointer<TSchemaRelation> link = qobject_cast<TSchemaRelation*>(sender ? sender->parent() : nullptr);
+    if (!link)
+        return;
+    if (OnDeleteRelation)
+        OnDeleteRelation(this, link);
+    if (link) // the handler may have freed it itself
+        TakeRelation(link);
+}
+
 void TSchemaDesignArea::DeleteRelationsForItem(TSchemaItem* item, TSchemaSubItem* subItem)
 {
-    for (int i = ControlCount() - 1; i >= 0; i = std::min(i - 1, ControlCount() - 1)) {
-        auto* link = qobject_cast<TSchemaRelation*>(Controls(i));
-        if (!link || (link->ParentItem() != item && link->ChildItem() != item))
+    if (!item)
+        return;
+    // From the last link to the first, as the child list holds them. Handlers may
+    // free links or the box meanwhile, so every step looks again.
+    QList<QPointer<TSchemaRelation>> links;
+    for (TSchemaRelation* link : item->Relations())
+        links.append(link);
+    QPointer<TSchemaItem> box = item;
+    for (qsizetype i = links.size() - 1; i >= 0; --i) {
+        TSchemaRelation* link = links[i];
+        if (!link || link->Designer() != this || (link->ParentItem() != item && link->ChildItem() != item))
             continue;
         if (subItem && link->ParentSubItem() != subItem && link->ChildSubItem() != subItem)
             continue;
         if (OnDeleteRelation)
             OnDeleteRelation(this, link);
-        std::unique_ptr<TSchemaRelation> doomed(link);
-        RemoveControl(link);
-        UnmarkRowIfUnlinked(link, link->ParentItem(), link->ParentSubItem());
-        UnmarkRowIfUnlinked(link, link->ChildItem(), link->ChildSubItem());
-        doomed.reset();
-        ReboundRelationsForItem(item, false);
+        if (links[i])
+            TakeRelation(links[i]);
+        if (box)
+            ReboundRelationsForItem(box, false);
     }
+}
+
+TSchemaRelation* TSchemaDesignArea::RelationAt(QPoint pos) const
+{
+    for (int i = WindowlessCount() - 1; i >= 0; --i) {
+        auto* link = qobject_cast<TSchemaRelation*>(Controls(i));
+        if (link && link->Visible() && link->HitTest(pos - link->BoundsRect().topLeft()))
+            return link;
+    }
+    return nullptr;
 }
 
 // --- routing ----------------------------------------------------------------------------
 
 void TSchemaDesignArea::ReboundRelations()
 {
-    for (int i = 0; i < ControlCount(); ++i) {
+    for (int i = 0; i < WindowlessCount(); ++i) {
         if (auto* link = qobject_cast<TSchemaRelation*>(Controls(i)))
             ReboundRelation(link, false);
     }
@@ -236,16 +357,35 @@ void TSchemaDesignArea::ReboundRelations()
 
 void TSchemaDesignArea::ReboundRelationsForItem(TSchemaItem* item, bool isDrag)
 {
-    for (int i = 0; i < ControlCount(); ++i) {
-        auto* link = qobject_cast<TSchemaRelation*>(Controls(i));
-        if (link && (link->ParentItem() == item || link->ChildItem() == item))
+    if (!item)
+        return;
+    // The box's own list, in the order the links were made: the child list's.
+    const QList<TSchemaRelation*> links = item->Relations();
+    for (TSchemaRelation* link : links) {
+        if (link->Designer() == this)
             ReboundRelation(link, isDrag);
     }
 }
 
-void TSchemaDesignArea::ReboundRelation(TSchemaRelation*, bool)
+void TSchemaDesignArea::ReboundRelation(TSchemaRelation* relation, bool)
 {
-    viewport()->update();
+    TSchemaItem* parent = relation ? relation->ParentItem() : nullptr;
+    TSchemaItem* child = relation ? relation->ChildItem() : nullptr;
+    if (!parent || !child)
+        return; // a link with an end gone has nowhere to go
+    relation->SetName(Routing::RelationName(parent->Caption(), child->Caption()));
+    Routing::Ends ends;
+    ends.parentLeft = parent->x();
+    ends.parentRight = parent->x() + parent->width();
+    ends.childLeft = child->x();
+    ends.childRight = child->x() + child->width();
+    ends.parentRowY = parent->GetRowY(parent->GetIndexBySubItem(relation->ParentSubItem()));
+    ends.childRowY = child->GetRowY(child->GetIndexBySubItem(relation->ChildSubItem()));
+    ends.selfLink = parent == child;
+    const Routing::Route route = Routing::RouteLink(ends);
+    relation->SetLayoutCodes(route.lnkX.value_or(relation->LnkX()), route.lnkY);
+    relation->SetBounds(route.bounds);
+    relation->Invalidate(); // the codes may have changed while the bounds did not
 }
 
 void TSchemaDesignArea::Scrolled()
@@ -282,6 +422,64 @@ void TSchemaDesignArea::ChangeBackground(QObject* sender)
 }
 
 // --- drawing ------------------------------------------------------------------------------
+
+void TSchemaDesignArea::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    PaintRelations(painter, event->rect());
+}
+
+void TSchemaDesignArea::PaintRelations(QPainter& painter, const QRect& area)
+{
+    // Links lie beneath the boxes, in child-list order; each draws in its own
+    // client coordinates. The open ring shows the pane's background.
+    const QColor background = viewport()->palette().color(QPalette::Window);
+    for (int i = 0; i < WindowlessCount(); ++i) {
+        auto* link = qobject_cast<TSchemaRelation*>(Controls(i));
+        if (!link || !link->Visible() || !link->BoundsRect().intersects(area))
+            continue;
+        painter.save();
+        painter.translate(link->BoundsRect().topLeft());
+        link->Paint(painter, background);
+        painter.restore();
+    }
+}
+
+void TSchemaDesignArea::mousePressEvent(QMouseEvent* event)
+{
+    FRelationTookPress = false;
+    const bool button = event->button() == Qt::LeftButton || event->button() == Qt::RightButton;
+    if (TSchemaRelation* link = button ? RelationAt(event->position().toPoint()) : nullptr) {
+        FPressedRelation = link;
+        FRelationTookPress = true;
+        const QPoint at = event->position().toPoint() - link->BoundsRect().topLeft();
+        Guarded(this, [&] { link->ButtonPressed(at); });
+        event->accept();
+        return;
+    }
+    TScrollBox::mousePressEvent(event);
+}
+
+void TSchemaDesignArea::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (TSchemaRelation* link = FPressedRelation) {
+        FPressedRelation = nullptr;
+        link->MouseUp();
+        event->accept();
+        return;
+    }
+    TScrollBox::mouseReleaseEvent(event);
+}
+
+void TSchemaDesignArea::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right press on a link opened the link's menu, not the pane's.
+    if (std::exchange(FRelationTookPress, false) && event->reason() == QContextMenuEvent::Mouse) {
+        event->accept();
+        return;
+    }
+    TScrollBox::contextMenuEvent(event);
+}
 
 void TSchemaDesignArea::DrawCanvas(QPainter& canvas)
 {

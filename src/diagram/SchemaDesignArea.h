@@ -6,6 +6,7 @@
 #include "../package/ScrollBox.h"
 
 #include <QPointer>
+#include <QSet>
 
 class QPainter;
 
@@ -64,13 +65,26 @@ public:
     void ClearAll();
 
     // --- links ---
+    // Links row `ssi1` of box `si1` (the parent end) to row `ssi2` of box `si2`
+    // (the child end): marks both rows bold, routes the link, shows it and raises
+    // OnAddRelation. Two rows already linked, either way round, raise "These
+    // items are already linked." and leave the pane as it was.
+    TSchemaRelation* AddRelation(TSchemaItem* si1, TSchemaItem* si2, TSchemaSubItem* ssi1, TSchemaSubItem* ssi2);
+    // Whether another link joins the same two rows, either way round.
+    bool FindRelation(const TSchemaRelation* relation) const;
     // Whether a link other than `relation` has (item, subItem) as one of its ends.
     bool FindOtherRelation(const TSchemaRelation* relation, const TSchemaItem* item,
                            const TSchemaSubItem* subItem) const;
+    // Menu command of a link's "Delete relation": raises OnDeleteRelation, takes
+    // the link off, clears the bold marks of rows left without links, frees it.
+    void DeleteRelation(QObject* sender);
     // Frees every link of `item` (only those ending on `subItem` when it is given),
     // raising OnDeleteRelation for each, clearing the bold mark of rows left
     // without links, then re-routes the item's remaining links.
     void DeleteRelationsForItem(TSchemaItem* item, TSchemaSubItem* subItem);
+    // The link that claims a point of the pane's client area, the last one
+    // added first; null where only the pane is.
+    TSchemaRelation* RelationAt(QPoint pos) const;
 
     // --- routing entry points: keep links on their rows ---
     virtual void ReboundRelations();
@@ -90,10 +104,24 @@ public:
     void EndUpdate();
     bool IsLocked() const noexcept { return FIsLocked; }
 
+    // True inside ClearAll and the pane's own end: boxes going then leave their
+    // links to be freed without OnDeleteRelation.
+    bool IsClearing() const noexcept { return FClearing; }
+    // Boxes made with the pane as owner report here, so that the pane frees
+    // them wherever they are when it goes.
+    void ItemMade(TSchemaItem* item);
+    void ItemGone(TSchemaItem* item);
+
 protected:
     void Scrolled() override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void TakeRelation(TSchemaRelation* link);
+    void PaintRelations(QPainter& painter, const QRect& area);
     TSchemaItem* NewItem(const QString& caption, TSchemaControlType controlType, void* object, bool setObject);
     void FreeChildrenFromEnd(bool (*take)(QObject*));
     void UnmarkRowIfUnlinked(const TSchemaRelation* relation, TSchemaItem* item, TSchemaSubItem* subItem);
@@ -105,6 +133,10 @@ private:
     bool FShowItemToolbar = false;
     TZBSActions FActions{saDeleteItem, saDeleteReleation, saEditRelation};
     bool FIsLocked = false;
+    bool FClearing = false;
+    QSet<TSchemaItem*> FItems;
+    QPointer<TSchemaRelation> FPressedRelation;
+    bool FRelationTookPress = false;
 };
 
 } // namespace schemakit

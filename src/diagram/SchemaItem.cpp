@@ -14,6 +14,8 @@
 #include "../package/SchmCnst.h"
 #include "../package/SysUtils.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QPainter>
 #include <QTreeWidgetItemIterator>
 
@@ -41,6 +43,24 @@ int ScanTreeRows(const TTreeView* tree, F&& f)
     return -1;
 }
 
+TControlDragTarget* DragTargetOf(QWidget* control)
+{
+    if (auto* list = qobject_cast<TCustomListBox*>(control))
+        return &list->Drag();
+    if (auto* tree = qobject_cast<TTreeView*>(control))
+        return &tree->Drag();
+    return nullptr;
+}
+
+bool IsDescendant(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor)
+{
+    for (const QTreeWidgetItem* p = node->parent(); p; p = p->parent()) {
+        if (p == ancestor)
+            return true;
+    }
+    return false;
+}
+
 // Every box shows the same window icon; loading it once keeps adding boxes cheap.
 const QIcon& ItemWindowIcon()
 {
@@ -57,10 +77,21 @@ TSchemaItem::TSchemaItem(TSchemaDesignArea* owner, TSchemaControlType kind)
     setAttribute(Qt::WA_AlwaysShowToolTips);
     FFont = TFont::FromQFont(font());
     CreateItemControl();
+    if (FDesigner)
+        FDesigner->ItemMade(this);
 }
 
 TSchemaItem::~TSchemaItem()
 {
+    // However the box goes, no link may keep pointing at it: its links go first,
+    // each announced as RemoveItem announces them. ClearAll and the pane's own
+    // end free the links themselves, without the event.
+    if (FDesigner && !FRelations.isEmpty() && !FDesigner->IsClearing()) {
+        TSchemaDesignArea* pane = FDesigner;
+        Guarded(nullptr, [&] { pane->DeleteRelationsForItem(this, nullptr); });
+    }
+    for (TSchemaRelation* link : std::exchange(FRelations, {}))
+        link->ForgetEnd(this);
     // The pane hears of the box while the box, its rows and its inner control are
     // still whole.
     if (FDesigner && FDesigner->OnDeleteItem) {
@@ -69,6 +100,8 @@ TSchemaItem::~TSchemaItem()
     }
     if (FParent)
         FParent->RemoveControl(this);
+    if (FDesigner)
+        FDesigner->ItemGone(this);
 }
 
 void TSchemaItem::CreateItemControl()
@@ -106,7 +139,15 @@ void TSchemaItem::CreateItemControl()
             CustomListDrawItem(c, i, r, s, p);
         };
     }
+    if (TControlDragTarget* drag = DragTargetOf(FItemControl)) {
+        drag->OnDragOver = [this](QObject* sender, QObject* source, int x, int y, Qt::DropAction state,
+                                  bool& accept) { _DragOver(sender, source, x, y, state, accept); };
+        drag->OnDragDrop = [this](QObject* sender, QObject* source, int x, int y) {
+            _DragDrop(sender, source, x, y);
+        };
+    }
     if (IsListKind(FSchemaControlType)) {
+        BuildPopupMenu();
         // The rows keep their own regular 8-point font until the box is activated.
         QFont f = font();
         f.setPointSize(8);
@@ -167,8 +208,10 @@ void TSchemaItem::SetParent(QWidget* parent)
     if (box == FParent)
         return;
     const bool shown = !isHidden();
-    if (FParent)
+    if (FParent) {
+        disconnect(FParent, &TScrollBox::destroying, this, nullptr);
         FParent->RemoveControl(this);
+    }
     // Off any pane the box stays a hidden child of its owner, which still frees it.
     QWidget* host = box ? box->viewport() : (FDesigner ? FDesigner->viewport() : nullptr);
     if (parentWidget() != host)
@@ -179,6 +222,7 @@ void TSchemaItem::SetParent(QWidget* parent)
         return;
     }
     box->InsertControl(this);
+    connect(box, &TScrollBox::destroying, this, [this](TScrollBox* gone) { ParentGoing(gone); });
     if (shown)
         show();
     if (FIcon.isNull())
@@ -242,16 +286,11 @@ void TSchemaItem::SetIcon(const QIcon& icon)
 int TSchemaItem::GetRank() const
 {
     int links = 0;
-    if (FDesigner) {
-        for (int i = 0; i < FDesigner->ControlCount(); ++i) {
-            const auto* link = qobject_cast<const TSchemaRelation*>(FDesigner->Controls(i));
-            if (!link)
-                continue;
-            if (link->ParentItem() == this)
-                links += 2;
-            else if (link->ChildItem() == this)
-                links += 1;
-        }
+    for (const TSchemaRelation* link : FRelations) {
+        if (link->ParentItem() == this)
+            links += 2;
+        else if (link->ChildItem() == this)
+            links += 1;
     }
     return GetSubItemCount() + 10 * links;
 }
@@ -380,6 +419,9 @@ void TSchemaItem::DeleteSubItem(int index)
     if (TCustomListBox* list = ListControl()) {
         if (index < 0 || index >= list->Count())
             return;
+        DropLinksOfRows({RowOf(list->Objects(index))});
+        if (index >= list->Count()) // a handler of the links' removal took the row
+            return;
         std::unique_ptr<TSchemaSubItem> row(RowOf(list->Objects(index)));
         list->SetObjects(index, nullptr);
         list->Delete(index);
@@ -387,9 +429,29 @@ void TSchemaItem::DeleteSubItem(int index)
         QTreeWidgetItem* node = tree->Node(index);
         if (!node)
             return;
+        // The node's children leave the tree with it; their rows stay with the
+        // box until it goes, but no link may stay on a row nobody sees.
+        QList<TSchemaSubItem*> rows;
+        for (QTreeWidgetItemIterator it(node); *it && (*it == node || IsDescendant(*it, node)); ++it)
+            rows << RowOf(TTreeView::Data(*it));
+        DropLinksOfRows(rows);
+        node = tree->Node(index);
+        if (!node)
+            return;
         std::unique_ptr<TSchemaSubItem> row(RowOf(TTreeView::Data(node)));
         TTreeView::SetData(node, nullptr);
         tree->Delete(node);
+    }
+}
+
+void TSchemaItem::DropLinksOfRows(const QList<TSchemaSubItem*>& rows)
+{
+    TSchemaDesignArea* pane = FDesigner;
+    if (!pane)
+        return;
+    for (TSchemaSubItem* row : rows) {
+        if (row && !FRelations.isEmpty())
+            pane->DeleteRelationsForItem(this, row);
     }
 }
 
@@ -602,7 +664,9 @@ void TSchemaItem::ClientAreaChanged()
 
 void TSchemaItem::ReboundOwnRelations(bool isDrag)
 {
-    if (auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data()))
+    // A scroll moves every box; the pane re-routes once after it instead.
+    auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data());
+    if (pane && !pane->IsScrolling())
         pane->ReboundRelationsForItem(this, isDrag);
 }
 
@@ -637,6 +701,152 @@ void TSchemaItem::RemoveItem(QObject*)
         FParent->RemoveControl(this);
     FParent = nullptr;
     delete this; // the box ends here, as its callers expect
+}
+
+// --- links of the box -----------------------------------------------------------------
+
+void TSchemaItem::RememberRelation(TSchemaRelation* relation)
+{
+    if (relation && !FRelations.contains(relation))
+        FRelations.append(relation);
+}
+
+void TSchemaItem::ForgetRelation(TSchemaRelation* relation)
+{
+    FRelations.removeOne(relation);
+}
+
+void TSchemaItem::ParentGoing(TScrollBox* scrollBox)
+{
+    if (scrollBox != FParent)
+        return;
+    // A scroll box other than the pane does not own the box: the box leaves it
+    // (back to its pane, hidden) instead of going down with it. Without a pane
+    // the box goes with the scroll box, which must then not be called back.
+    if (FDesigner && scrollBox != FDesigner.data()) {
+        SetParent(nullptr);
+        return;
+    }
+    disconnect(scrollBox, &TScrollBox::destroying, this, nullptr);
+    scrollBox->RemoveControl(this);
+    FParent = nullptr;
+}
+
+// --- popup menu and its commands ---------------------------------------------------------
+
+void TSchemaItem::BuildPopupMenu()
+{
+    FPopMenu = std::make_unique<QMenu>();
+    FPopMenu->setObjectName(QStringLiteral("mnu"));
+    const TZBSActions actions = FDesigner ? FDesigner->Actions() : TZBSActions{};
+    auto add = [this](const char* name, const QString& caption, bool enabled, auto command) {
+        auto* entry = new QAction(caption, this); // owned by the box: commands find it there
+        entry->setObjectName(QLatin1String(name));
+        entry->setEnabled(enabled);
+        FPopMenu->addAction(entry);
+        // Run once the menu is done with the entry: "Delete item" frees the menu.
+        connect(entry, &QAction::triggered, this, [this, entry, command] {
+            Guarded(this, [&] { command(entry); });
+        }, Qt::QueuedConnection);
+    };
+    auto onPane = [this](void (TSchemaDesignArea::*command)(QObject*)) {
+        return [this, command](QObject* entry) {
+            if (TSchemaDesignArea* pane = FDesigner)
+                (pane->*command)(entry);
+        };
+    };
+    add("mnuSelectAll", sSelectAll.Text(), true, [this](QObject* e) { _SelectAll(e); });
+    add("mnuUnSelectAll", sUnSelectAll.Text(), true, [this](QObject* e) { _UnSelectAll(e); });
+    FPopMenu->addSeparator();
+    add("mnuDeleteRelation", sDeleteReleations.Text(), actions.Contains(saDeleteReleation),
+        [this](QObject* e) { RemoveRelations(e); });
+    add("mnuClose", sDeleteItem.Text(), actions.Contains(saDeleteItem), [this](QObject* e) { RemoveItem(e); });
+    FPopMenu->addSeparator();
+    add("mnuChangeFont", sChangeFont.Text(), true, onPane(&TSchemaDesignArea::ChangeItemFont));
+    add("mnuChangeBackground", sChangeBackground.Text(), true, onPane(&TSchemaDesignArea::ChangeBackground));
+    if (auto* list = qobject_cast<TSchemaListBox*>(FItemControl))
+        list->SetPopupMenu(FPopMenu.get());
+    else if (auto* check = qobject_cast<TSchemaCheckListBox*>(FItemControl))
+        check->SetPopupMenu(FPopMenu.get());
+    else if (auto* tree = qobject_cast<TSchemaTreeView*>(FItemControl))
+        tree->SetPopupMenu(FPopMenu.get());
+}
+
+void TSchemaItem::PopupMenuAt(QPoint globalPos)
+{
+    if (FPopMenu && FDesigner && !FDesigner->ReadOnly())
+        FPopMenu->popup(globalPos);
+}
+
+void TSchemaItem::SetAllChecked(bool value)
+{
+    if (!IsListKind(FSchemaControlType))
+        return;
+    TCheckListBox* checks = CheckListControl();
+    for (int i = 0; i < GetSubItemCount(); ++i) {
+        if (checks)
+            checks->SetChecked(i, value);
+        if (TSchemaSubItem* row = GetSubItem(i))
+            row->SetChecked(value);
+    }
+}
+
+void TSchemaItem::_SelectAll(QObject*)
+{
+    SetAllChecked(true);
+}
+
+void TSchemaItem::_UnSelectAll(QObject*)
+{
+    SetAllChecked(false);
+}
+
+void TSchemaItem::RemoveRelations(QObject*)
+{
+    if (auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data()))
+        pane->DeleteRelationsForItem(this, nullptr);
+}
+
+// --- linking by drag and drop -------------------------------------------------------------
+
+namespace {
+
+// The box whose row list `source` is, when it is the list of a list kind box.
+TSchemaItem* SourceBox(QObject* source)
+{
+    const bool list = qobject_cast<TCustomListBox*>(source) || qobject_cast<TSchemaTreeView*>(source);
+    return list ? qobject_cast<TSchemaItem*>(source->parent()) : nullptr;
+}
+
+} // namespace
+
+void TSchemaItem::_DragOver(QObject*, QObject* source, int, int, Qt::DropAction, bool& accept)
+{
+    auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data());
+    accept = pane && !pane->ReadOnly() && SourceBox(source);
+}
+
+void TSchemaItem::_DragDrop(QObject*, QObject* source, int x, int y)
+{
+    auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data());
+    TSchemaItem* sourceBox = SourceBox(source);
+    if (!pane || pane->ReadOnly() || !sourceBox)
+        return;
+    TSchemaSubItem* target = nullptr;
+    if (TTreeView* tree = TreeControl())
+        target = RowOf(TTreeView::Data(tree->NodeAt(QPoint(x, y))));
+    else if (TCustomListBox* list = ListControl()) {
+        const int index = list->ItemAtPos(QPoint(x, y));
+        target = index >= 0 ? RowOf(list->Objects(index)) : nullptr;
+    }
+    if (!target)
+        return;
+    TSchemaSubItem* dragged = sourceBox->GetSubItem(sourceBox->GetItemIndex());
+    if (!dragged)
+        return;
+    if (source == FItemControl && target == dragged)
+        return;
+    pane->AddRelation(sourceBox, this, dragged, target);
 }
 
 } // namespace schemakit

@@ -9,6 +9,9 @@
 #include <QIcon>
 #include <QPointer>
 
+#include <memory>
+
+class QMenu;
 class QTreeWidgetItem;
 
 namespace schemakit {
@@ -105,6 +108,33 @@ public:
     // box afterwards.
     void RemoveItem(QObject* sender = nullptr);
 
+    // --- commands of the popup menu (list kinds); Sender is the chosen entry ---
+    // The box's popup menu, null for shape kinds. Its entries are owned by the box.
+    QMenu* PopMenu() const noexcept { return FPopMenu.get(); }
+    // Checks (or unchecks) every row in row order; OnSubItemCheck is raised for
+    // each row whose mark changes.
+    void _SelectAll(QObject* sender = nullptr);
+    void _UnSelectAll(QObject* sender = nullptr);
+    // Deletes every link of the box.
+    void RemoveRelations(QObject* sender = nullptr);
+    // Opens the popup menu at a point of the screen; nothing on a read-only pane
+    // or for a shape kind.
+    void PopupMenuAt(QPoint globalPos);
+
+    // --- linking rows by drag and drop ---
+    // Whether a drag from `source` may be dropped on this box's list: the pane
+    // is not read-only and the source is the list of a list kind box.
+    void _DragOver(QObject* sender, QObject* source, int x, int y, Qt::DropAction state, bool& accept);
+    // Links the source box's current row to the row at (x, y) of this box's
+    // list (the list's client coordinates).
+    void _DragDrop(QObject* sender, QObject* source, int x, int y);
+
+    // The links that end on this box, in the order they were made (each once,
+    // a link from the box to itself too). Kept by the links themselves.
+    const QList<TSchemaRelation*>& Relations() const noexcept { return FRelations; }
+    void RememberRelation(TSchemaRelation* relation);
+    void ForgetRelation(TSchemaRelation* relation);
+
     TNotifyEvent OnSubItemCheck;
     TSchemaCloseEvent OnClose;
 
@@ -126,6 +156,10 @@ private:
     TSchemaSubItem* NewSubItem(const QString& itemName, int parentItem, bool checked, void* object, bool setObject);
     QTreeWidgetItem* NodeOf(const TSchemaSubItem* subItem) const;
     void ReboundOwnRelations(bool isDrag);
+    void BuildPopupMenu();
+    void SetAllChecked(bool value);
+    void DropLinksOfRows(const QList<TSchemaSubItem*>& rows);
+    void ParentGoing(TScrollBox* scrollBox);
 
     QPointer<TSchemaDesignArea> FDesigner;
     TSchemaControlType FSchemaControlType;
@@ -134,6 +168,8 @@ private:
     void* FData = nullptr;
     QPointer<TScrollBox> FParent;
     TFont FFont;
+    std::unique_ptr<QMenu> FPopMenu;
+    QList<TSchemaRelation*> FRelations;
 };
 
 } // namespace schemakit

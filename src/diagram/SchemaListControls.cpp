@@ -24,12 +24,14 @@ void ReboundAfterScroll(const QWidget* control)
     }
 }
 
-void PopupBoxMenu(QWidget* control, QMenu* menu, QPoint pos)
+// `pos` is in the list's client area, its viewport; the box is the list's
+// parent, not the viewport's.
+void PopupBoxMenu(QAbstractScrollArea* list, QMenu* menu, QPoint pos)
 {
-    TSchemaItem* box = BoxOf(control);
+    TSchemaItem* box = BoxOf(list);
     if (!box || !box->Designer() || box->Designer()->ReadOnly() || !menu)
         return;
-    menu->popup(control->mapToGlobal(pos));
+    menu->popup(list->viewport()->mapToGlobal(pos));
 }
 
 } // namespace
@@ -46,7 +48,7 @@ void TSchemaListBox::Scrolled()
 
 void TSchemaListBox::RightButtonPressed(QPoint pos)
 {
-    PopupBoxMenu(viewport(), FPopupMenu, pos);
+    PopupBoxMenu(this, FPopupMenu, pos);
 }
 
 TSchemaCheckListBox::TSchemaCheckListBox(QWidget* parent) : TCheckListBox(parent)
@@ -61,7 +63,7 @@ void TSchemaCheckListBox::Scrolled()
 
 void TSchemaCheckListBox::RightButtonPressed(QPoint pos)
 {
-    PopupBoxMenu(viewport(), FPopupMenu, pos);
+    PopupBoxMenu(this, FPopupMenu, pos);
 }
 
 void TSchemaCheckListBox::ClickCheck()
@@ -83,7 +85,7 @@ void TSchemaTreeView::Scrolled()
 
 void TSchemaTreeView::RightButtonPressed(QPoint pos)
 {
-    PopupBoxMenu(viewport(), FPopupMenu, pos);
+    PopupBoxMenu(this, FPopupMenu, pos);
 }
 
 void TSchemaTreeView::Expanded(QTreeWidgetItem* node)

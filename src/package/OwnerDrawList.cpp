@@ -5,6 +5,7 @@
 
 #include <QAbstractItemDelegate>
 #include <QKeyEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -250,6 +251,28 @@ void TCheckListBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     TCustomListBox::keyPressEvent(event);
+}
+
+// --- dragging rows -------------------------------------------------------------
+
+void TCustomListBox::startDrag(Qt::DropActions)
+{
+    Guarded(this, [this] { FDrag.StartDrag(); });
+}
+
+void TCustomListBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    FDrag.DragMove(event);
+}
+
+void TCustomListBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    FDrag.DragMove(event);
+}
+
+void TCustomListBox::dropEvent(QDropEvent* event)
+{
+    FDrag.Drop(event);
 }
 
 } // namespace schemakit

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlDrag.h"
 #include "Set.h"
 
 #include "TextWidthCache.h"
@@ -54,6 +55,10 @@ public:
     // Width of a text as the list measures it (with the list's font).
     int TextWidth(const QString& text) const;
 
+    // Rows are dragged to link them: the drag carries this control, and drags
+    // over it are offered to Drag().OnDragOver and Drag().OnDragDrop.
+    TControlDragTarget& Drag() noexcept { return FDrag; }
+
     TDrawItemEvent OnDrawItem;
 
     // Draws entry `index` into `rect`; the painter already carries the list's font
@@ -72,8 +77,13 @@ protected:
 
     void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    TControlDragTarget FDrag{*this};
     int FItemHeight = 16;
     mutable TTextMeasure FMeasure;
 };

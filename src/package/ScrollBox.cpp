@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 namespace schemakit {
@@ -21,8 +22,16 @@ TScrollBox::TScrollBox(QWidget* parent) : QAbstractScrollArea(parent)
 
 TScrollBox::~TScrollBox()
 {
-    for (QObject* c : std::as_const(FControls))
+    emit destroying(this);
+    // What is still listed goes with the viewport; its destruction must not
+    // reach back into a scroll box that is no longer whole.
+    for (QObject* c : std::as_const(FControls)) {
+        disconnect(c, &QObject::destroyed, this, nullptr);
         c->removeEventFilter(this);
+    }
+    FControls.clear();
+    FListed.clear();
+    FWindowlessCount = 0;
 }
 
 QObject* TScrollBox::Controls(int index) const
@@ -32,13 +41,17 @@ QObject* TScrollBox::Controls(int index) const
 
 int TScrollBox::IndexOfControl(const QObject* control) const
 {
-    return int(FControls.indexOf(const_cast<QObject*>(control)));
+    // From the end: what is looked up or removed is mostly what came last.
+    return int(FControls.lastIndexOf(const_cast<QObject*>(control)));
 }
 
 void TScrollBox::InsertControl(QObject* control)
 {
-    if (!control || FControls.contains(control))
+    // A child is listed once; the set answers that without a search of the list.
+    if (!control || FListed.contains(control))
         return;
+    FListed.insert(control);
+    connect(control, &QObject::destroyed, this, [this](QObject* gone) { Forget(gone); });
     if (control->isWidgetType()) {
         FControls.append(control);
         control->installEventFilter(this);
@@ -50,16 +63,25 @@ void TScrollBox::InsertControl(QObject* control)
 
 void TScrollBox::RemoveControl(QObject* control)
 {
-    const qsizetype i = FControls.indexOf(control);
-    if (i < 0)
+    if (!control || !FListed.contains(control))
         return;
+    disconnect(control, &QObject::destroyed, this, nullptr);
+    control->removeEventFilter(this);
+    Forget(control);
+}
+
+void TScrollBox::Forget(QObject* control)
+{
+    // Also reached from a child's destroyed(), when only its QObject part is
+    // left: nothing here may look at it as more than a pointer.
+    if (!FListed.remove(control))
+        return;
+    const qsizetype i = IndexOfControl(control);
     FControls.removeAt(i);
-    if (i < FWindowlessCount) {
+    if (i < FWindowlessCount)
         --FWindowlessCount;
-    } else {
-        control->removeEventFilter(this);
+    else
         ScheduleScrollRangeUpdate();
-    }
 }
 
 void TScrollBox::SetColor(TColor color)
@@ -119,7 +141,10 @@ void TScrollBox::ScheduleScrollRangeUpdate()
 
 void TScrollBox::scrollContentsBy(int dx, int dy)
 {
-    viewport()->scroll(dx, dy);
+    {
+        const QScopedValueRollback scrolling(FScrolling, true);
+        viewport()->scroll(dx, dy);
+    }
     Scrolled();
 }
 

@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 
 #include <functional>
 
@@ -24,17 +25,24 @@ public:
     ~TScrollBox() override;
 
     int ControlCount() const noexcept { return int(FControls.size()); }
+    // The windowless children stand at positions 0 .. WindowlessCount() - 1.
+    int WindowlessCount() const noexcept { return FWindowlessCount; }
     // The child at a 0-based position, or null outside the list.
     QObject* Controls(int index) const;
     int IndexOfControl(const QObject* control) const;
 
     // Puts a child into the list (a widget at the end, anything else at the end of
     // the windowless group). A widget must already be a child of the viewport.
+    // A child that is destroyed leaves the list by itself.
     void InsertControl(QObject* control);
     void RemoveControl(QObject* control);
 
     TColor Color() const noexcept { return FColor; }
     void SetColor(TColor color);
+
+    // True while a scroll moves the windowed children: each of them hears of its
+    // move, and what follows every scroll (Scrolled) need not happen per child.
+    bool IsScrolling() const noexcept { return FScrolling; }
 
     // How far the contents are scrolled (the scroll bars' positions).
     QPoint ScrollOffset() const;
@@ -55,6 +63,11 @@ public:
     std::function<void(QObject* Sender, QChar& Key)> OnKeyPress;
     std::function<void(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift)> OnKeyUp;
 
+signals:
+    // Emitted by the destructor while the scroll box is still whole: children
+    // that may outlive it (they belong to someone else) leave it now.
+    void destroying(TScrollBox* scrollBox);
+
 protected:
     void scrollContentsBy(int dx, int dy) override;
     // Called after every scroll, horizontal or vertical.
@@ -70,9 +83,13 @@ private:
     void ScheduleScrollRangeUpdate();
     void ApplyColor();
 
+    void Forget(QObject* control);
+
     QList<QObject*> FControls;
+    QSet<QObject*> FListed;
     int FWindowlessCount = 0;
     bool FRangeUpdatePending = false;
+    bool FScrolling = false;
     QPointer<QMenu> FPopupMenu;
     TColor FColor = clBtnFace;
 };

@@ -4,6 +4,7 @@
 #include "ImageList.h"
 
 #include <QHeaderView>
+#include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -267,6 +268,28 @@ void TTreeView::mousePressEvent(QMouseEvent* event)
         const QPoint pos = event->position().toPoint();
         Guarded(this, [&] { RightButtonPressed(pos); });
     }
+}
+
+// --- dragging rows -------------------------------------------------------------
+
+void TTreeView::startDrag(Qt::DropActions)
+{
+    Guarded(this, [this] { FDrag.StartDrag(); });
+}
+
+void TTreeView::dragEnterEvent(QDragEnterEvent* event)
+{
+    FDrag.DragMove(event);
+}
+
+void TTreeView::dragMoveEvent(QDragMoveEvent* event)
+{
+    FDrag.DragMove(event);
+}
+
+void TTreeView::dropEvent(QDropEvent* event)
+{
+    FDrag.Drop(event);
 }
 
 } // namespace schemakit

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlDrag.h"
 #include "ImageList.h"
 #include "TextWidthCache.h"
 
@@ -62,6 +63,10 @@ public:
 
     int TextWidth(const QString& text) const;
 
+    // Rows are dragged to link them: the drag carries this control, and drags
+    // over it are offered to Drag().OnDragOver and Drag().OnDragDrop.
+    TControlDragTarget& Drag() noexcept { return FDrag; }
+
 protected:
     friend class TTreeItemDelegate;
     void PaintNode(QPainter& painter, const QRect& rect, const QTreeWidgetItem* node, bool selected);
@@ -74,8 +79,13 @@ protected:
 
     void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    TControlDragTarget FDrag{*this};
     int FCount = 0;
     mutable TTextMeasure FMeasure;
     QPointer<TImageList> FImages;

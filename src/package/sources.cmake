@@ -9,6 +9,7 @@ list(APPEND SCHEMAKIT_CORE_SOURCES
 list(APPEND SCHEMAKIT_GUI_SOURCES
   package/BoxWindow.cpp
   package/Color.cpp
+  package/ControlDrag.cpp
   package/DialogService.cpp
   package/ErrorBoundary.cpp
   package/Font.cpp

@@ -12,6 +12,7 @@
 #include "../package/SysUtils.h"
 #include "../package/WindowLock.h"
 
+#include <QAbstractItemView>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -483,6 +484,14 @@ void TSchemaDesignArea::contextMenuEvent(QContextMenuEvent* event)
 
 void TSchemaDesignArea::DrawCanvas(QPainter& canvas)
 {
+    // Lists lay their rows out lazily, at the next turn of the event loop; a
+    // picture taken before that would show them empty.
+    for (int i = WindowlessCount(); i < ControlCount(); ++i) {
+        if (auto* box = qobject_cast<TSchemaItem*>(Controls(i))) {
+            if (auto* view = qobject_cast<QAbstractItemView*>(box->ItemControl()))
+                view->doItemsLayout();
+        }
+    }
     viewport()->render(&canvas, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
 }
 

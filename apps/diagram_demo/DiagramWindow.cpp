@@ -4,6 +4,7 @@
 #include <QSqlDriver>
 #include <QStatusBar>
 
+#include <climits>
 #include <functional>
 
 using namespace schemakit;
@@ -15,22 +16,27 @@ constexpr int kMargin = 16;
 constexpr int kColumnGap = 48;
 constexpr int kRowGap = 20;
 
-// The catalog queries the layout needs. Links cannot be drawn yet, but which
-// table refers to which still decides where the boxes go.
+// The catalog queries the diagram needs: the key fields (ticked), and every
+// foreign key column with the column it refers to (a link each, drawn from the
+// referred row to the referring one; which table refers to which also decides
+// where the boxes go).
 constexpr const char* kSqliteKeys = "SELECT m.name, p.name FROM sqlite_master m JOIN pragma_table_info(m.name) p "
                                     "WHERE m.type = 'table' AND p.pk > 0";
 constexpr const char* kSqliteReferences =
-    "SELECT m.name, f.\"table\" FROM sqlite_master m JOIN pragma_foreign_key_list(m.name) f "
-    "WHERE m.type = 'table'";
+    "SELECT m.name, f.\"from\", f.\"table\", f.\"to\" FROM sqlite_master m "
+    "JOIN pragma_foreign_key_list(m.name) f WHERE m.type = 'table' ORDER BY m.name, f.id, f.seq";
 constexpr const char* kPostgresKeys =
     "SELECT c.relname, a.attname FROM pg_catalog.pg_index i "
     "JOIN pg_catalog.pg_class c ON c.oid = i.indrelid "
     "JOIN pg_catalog.pg_attribute a ON a.attrelid = c.oid AND a.attnum = ANY (i.indkey) "
     "WHERE i.indisprimary AND pg_catalog.pg_table_is_visible(c.oid)";
 constexpr const char* kPostgresReferences =
-    "SELECT s.relname, t.relname FROM pg_catalog.pg_constraint k "
+    "SELECT s.relname, a.attname, t.relname, b.attname FROM pg_catalog.pg_constraint k "
     "JOIN pg_catalog.pg_class s ON s.oid = k.conrelid JOIN pg_catalog.pg_class t ON t.oid = k.confrelid "
-    "WHERE k.contype = 'f' AND pg_catalog.pg_table_is_visible(s.oid)";
+    "CROSS JOIN LATERAL unnest(k.conkey, k.confkey) AS u(src, dst) "
+    "JOIN pg_catalog.pg_attribute a ON a.attrelid = s.oid AND a.attnum = u.src "
+    "JOIN pg_catalog.pg_attribute b ON b.attrelid = t.oid AND b.attnum = u.dst "
+    "WHERE k.contype = 'f' AND pg_catalog.pg_table_is_visible(s.oid) ORDER BY s.relname, k.conname";
 
 // Ends the pane's drawing lock also when reading the database fails half-way.
 class PaneUpdate {
@@ -50,17 +56,21 @@ DiagramWindow::DiagramWindow(QWidget* parent)
 {
     setCentralWidget(FPane);
     FPane->SetDataEngine(FEngine);
-    resize(820, 540);
+    resize(860, 760);
 }
 
-QList<QPair<QString, QString>> DiagramWindow::Rows(const QString& sql)
+QList<QStringList> DiagramWindow::Rows(const QString& sql)
 {
-    QAbstractItemModel* result = FEngine->ExecSQL(sql);
-    while (result->canFetchMore(QModelIndex()))
-        result->fetchMore(QModelIndex());
-    QList<QPair<QString, QString>> rows;
-    for (int r = 0; r < result->rowCount(); ++r)
-        rows.append({result->index(r, 0).data().toString(), result->index(r, 1).data().toString()});
+    FEngine->ExecSQL(sql);
+    TSchemaQueryModel* result = FEngine->Query();
+    result->FetchAll();
+    QList<QStringList> rows;
+    for (int r = 0; r < result->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < result->columnCount(); ++c)
+            row << result->index(r, c).data().toString();
+        rows.append(row);
+    }
     return rows;
 }
 
@@ -68,23 +78,47 @@ QSet<QPair<QString, QString>> DiagramWindow::KeyFields(QSqlDriver::DbmsType dbms
 {
     QSet<QPair<QString, QString>> keys;
     if (dbms == QSqlDriver::SQLite || dbms == QSqlDriver::PostgreSQL) {
-        for (const auto& row : Rows(QString::fromLatin1(dbms == QSqlDriver::SQLite ? kSqliteKeys : kPostgresKeys)))
-            keys.insert(row);
+        for (const QStringList& row :
+             Rows(QString::fromLatin1(dbms == QSqlDriver::SQLite ? kSqliteKeys : kPostgresKeys)))
+            keys.insert({row.value(0), row.value(1)});
     }
     return keys;
 }
 
-QMap<QString, QStringList> DiagramWindow::References(QSqlDriver::DbmsType dbms)
+QList<DiagramWindow::Reference> DiagramWindow::References(QSqlDriver::DbmsType dbms)
 {
-    QMap<QString, QStringList> references;
+    QList<Reference> references;
     if (dbms == QSqlDriver::SQLite || dbms == QSqlDriver::PostgreSQL) {
         const char* sql = dbms == QSqlDriver::SQLite ? kSqliteReferences : kPostgresReferences;
-        for (const auto& [table, target] : Rows(QString::fromLatin1(sql))) {
-            if (target != table && !references[table].contains(target))
-                references[table] << target;
-        }
+        for (const QStringList& row : Rows(QString::fromLatin1(sql)))
+            references.append({row.value(0), row.value(1), row.value(2), row.value(3)});
     }
     return references;
+}
+
+// One link per foreign key column, from the referred key row (the parent end)
+// to the referring row. A key that names no column refers to the primary key.
+void DiagramWindow::Link(const QList<Reference>& references, const QSet<QPair<QString, QString>>& keys)
+{
+    for (const Reference& r : references) {
+        TSchemaItem* parent = FPane->FindItem(r.Target);
+        TSchemaItem* child = FPane->FindItem(r.Table);
+        if (!parent || !child)
+            continue;
+        TSchemaSubItem* parentRow = r.TargetField.isEmpty() ? nullptr : parent->GetSubItemByName(r.TargetField);
+        for (int i = 0; !parentRow && i < parent->GetSubItemCount(); ++i) {
+            if (keys.contains({r.Target, parent->GetSubItem(i)->Caption()}))
+                parentRow = parent->GetSubItem(i);
+        }
+        TSchemaSubItem* childRow = child->GetSubItemByName(r.Field);
+        if (!parentRow || !childRow)
+            continue;
+        try {
+            FPane->AddRelation(parent, child, parentRow, childRow);
+        } catch (const Exception&) {
+            // the same pair of columns named twice: one link is enough
+        }
+    }
 }
 
 void DiagramWindow::ShowDatabase(const QString& databaseName)
@@ -110,19 +144,36 @@ void DiagramWindow::ShowDatabase(const QString& databaseName)
             box->RecalculateWidth();
         }
     }
-    LayOut(References(dbms));
+    const QList<Reference> references = References(dbms);
+    LayOut(references);
+    Link(references, keys);
 
     // A connection string may hold a password: the title names only the database.
     const QString shown = dbms == QSqlDriver::SQLite ? QFileInfo(databaseName).fileName()
                                                      : QStringLiteral("%1 on %2").arg(db.databaseName(), db.hostName());
     setWindowTitle(QStringLiteral("SchemaKit diagram \u2014 %1").arg(shown));
-    statusBar()->showMessage(QStringLiteral("%1 tables").arg(FPane->GetItemCount()));
+    statusBar()->showMessage(QStringLiteral("%1 tables, %2 links. Drag a row onto a row of another table to link "
+                                            "them; right-click a link to edit or delete it.")
+                                 .arg(FPane->GetItemCount())
+                                 .arg(FPane->GetRelationCount()));
 }
 
-// Tables that nothing refers to go left, each referring table one column right of
-// the deepest table it refers to; within a column, boxes stack without overlap.
-void DiagramWindow::LayOut(const QMap<QString, QStringList>& references)
+// Columns by references, so that every link joins neighbouring columns and
+// runs through the gap between them, never behind a box: each referring table
+// stands one column right of the deepest table it refers to, then every table
+// that is referred to moves right up to the column before its nearest
+// referrer. Within a column, boxes are ordered by where the tables they link
+// to stand in the column before, and stack without overlap.
+void DiagramWindow::LayOut(const QList<Reference>& links)
 {
+    QMap<QString, QStringList> references; // table -> tables it refers to
+    QMap<QString, QStringList> referrers;  // table -> tables referring to it
+    for (const Reference& r : links) {
+        if (r.Target == r.Table || references[r.Table].contains(r.Target))
+            continue;
+        references[r.Table] << r.Target;
+        referrers[r.Target] << r.Table;
+    }
     QMap<QString, int> depth;
     std::function<int(const QString&, int)> depthOf = [&](const QString& table, int guard) {
         if (depth.contains(table))
@@ -135,19 +186,47 @@ void DiagramWindow::LayOut(const QMap<QString, QStringList>& references)
         depth[table] = d;
         return d;
     };
-    QMap<int, QList<TSchemaItem*>> columns;
+    QList<TSchemaItem*> boxes;
     for (int i = 0; i < FPane->GetItemCount(); ++i) {
-        TSchemaItem* box = FPane->GetItem(i);
-        columns[depthOf(box->Caption(), 0)].append(box);
+        boxes << FPane->GetItem(i);
+        depthOf(boxes.last()->Caption(), 0);
     }
+    for (int pass = 0; pass < 8; ++pass) {
+        for (auto it = depth.begin(); it != depth.end(); ++it) {
+            int nearest = INT_MAX;
+            for (const QString& referrer : referrers.value(it.key()))
+                nearest = std::min(nearest, depth.value(referrer));
+            if (nearest != INT_MAX && nearest - 1 > it.value())
+                it.value() = nearest - 1;
+        }
+    }
+    QMap<int, QList<TSchemaItem*>> columns;
+    for (TSchemaItem* box : std::as_const(boxes))
+        columns[depth.value(box->Caption())].append(box);
+
+    QMap<QString, double> place; // a table's position within its column
     int x = kMargin;
-    for (const QList<TSchemaItem*>& column : std::as_const(columns)) {
+    for (QList<TSchemaItem*>& column : columns) {
+        auto weight = [&](TSchemaItem* box) {
+            double sum = 0;
+            int n = 0;
+            for (const QString& other : references.value(box->Caption()) + referrers.value(box->Caption())) {
+                if (place.contains(other)) {
+                    sum += place[other];
+                    ++n;
+                }
+            }
+            return n ? sum / n : 1e9;
+        };
+        std::stable_sort(column.begin(), column.end(),
+                         [&](TSchemaItem* a, TSchemaItem* b) { return weight(a) < weight(b); });
         int y = kMargin;
         int width = 0;
-        for (TSchemaItem* box : column) {
-            box->move(x, y);
-            y += box->Height() + kRowGap;
-            width = std::max(width, box->Width());
+        for (int i = 0; i < column.size(); ++i) {
+            column[i]->move(x, y);
+            place[column[i]->Caption()] = i;
+            y += column[i]->Height() + kRowGap;
+            width = std::max(width, column[i]->Width());
         }
         x += width + kColumnGap;
     }

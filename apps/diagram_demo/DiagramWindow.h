@@ -25,11 +25,16 @@ public:
     schemakit::TSchemaBDEDataEngine* Engine() const { return FEngine; }
 
 private:
-    // Pairs of texts from the first two columns of a statement's result.
-    QList<QPair<QString, QString>> Rows(const QString& sql);
+    // A foreign key column: Table.Field refers to Target.TargetField.
+    struct Reference {
+        QString Table, Field, Target, TargetField;
+    };
+    // The texts of a statement's result, row by row.
+    QList<QStringList> Rows(const QString& sql);
     QSet<QPair<QString, QString>> KeyFields(QSqlDriver::DbmsType dbms);
-    QMap<QString, QStringList> References(QSqlDriver::DbmsType dbms);
-    void LayOut(const QMap<QString, QStringList>& references);
+    QList<Reference> References(QSqlDriver::DbmsType dbms);
+    void LayOut(const QList<Reference>& references);
+    void Link(const QList<Reference>& references, const QSet<QPair<QString, QString>>& keys);
 
     schemakit::TSchemaDesignArea* FPane;
     schemakit::TSchemaBDEDataEngine* FEngine;

@@ -1,2 +1,7 @@
 # Query-builder form, SQL generation and builder dialog.
+list(APPEND SCHEMAKIT_CORE_SOURCES
+  builder/SqlAnsiJoins.cpp
+  builder/SqlExpansion.cpp
+  builder/SqlGeneration.cpp
+)
 list(APPEND SCHEMAKIT_GUI_SOURCES)

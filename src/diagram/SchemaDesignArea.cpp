@@ -45,8 +45,11 @@ TSchemaDesignArea::~TSchemaDesignArea()
     // never put anywhere.
     FClearing = true;
     FreeChildrenFromEnd(&IsBoxOrLink);
-    while (!FItems.isEmpty())
-        std::unique_ptr<TSchemaItem> doomed(*FItems.begin());
+    const QList<TSchemaItem*> elsewhere = FItems.values();
+    for (TSchemaItem* box : elsewhere) {
+        if (FItems.contains(box)) // a handler may have freed another meanwhile
+            std::unique_ptr<TSchemaItem> doomed(box);
+    }
     OnDeleteItem = nullptr;
 }
 

@@ -32,6 +32,15 @@ constexpr QStringView kConditionTemplate = u"%[SELECT %[#distinct#]% #fields#]% 
                                            u"%[HAVING #havingfilter#]% \r\n"
                                            u"%[ORDER BY #orders#]%";
 
+// Joins inside the table list ("a INNER JOIN b ON (...)"), which the generator
+// builds from the links; what is left are the clauses around it.
+constexpr QStringView kAnsiTemplate = u"%[SELECT %[#distinct#]% #fields#]% \r\n"
+                                      u"%[FROM #tables#]% \r\n"
+                                      u"%[WHERE #wherefilter#]% \r\n"
+                                      u"%[GROUP BY #groups#]% \r\n"
+                                      u"%[HAVING #havingfilter#]% \r\n"
+                                      u"%[ORDER BY #orders#]%";
+
 constexpr std::array<QStringView, 4> kJoinKeywords{u"INNER JOIN ", u"LEFT OUTER JOIN ", u"RIGHT OUTER JOIN ",
                                                    u"FULL JOIN "};
 
@@ -56,7 +65,11 @@ QStringView SQLOperatorText(TSDRelationOperator op)
 
 QString SQLTemplate(TSQLSubType dialect)
 {
-    return (dialect == stStandard ? kStandardTemplate : kConditionTemplate).toString();
+    switch (dialect) {
+    case stStandard: return kStandardTemplate.toString();
+    case stAnsi: return kAnsiTemplate.toString();
+    default: return kConditionTemplate.toString();
+    }
 }
 
 QString SQLJoinScript(TSQLSubType dialect, QStringView parent, QStringView child, TSDRelationOperator op,
@@ -86,7 +99,7 @@ QString SQLJoinScript(TSQLSubType dialect, QStringView parent, QStringView child
         if (IsRightMarked(join))
             afterOp = u"* ";
         break;
-    default: // stLocal and unknown dialects write every join as an inner one
+    default: // stLocal, stAnsi (an ON condition) and unknown dialects: the bare condition
         break;
     }
 

@@ -10,13 +10,15 @@
 namespace schemakit {
 
 // The SQL dialect a data engine writes: where joins go and how outer joins are
-// marked. Values outside the four members are accepted and written like the
-// non-standard dialects (joins as plain conditions after WHERE).
+// marked. Values outside the members are accepted and written like the
+// condition dialects (joins as plain conditions after WHERE).
 enum TSQLSubType : quint8 {
     stStandard = 0, // join keywords after the table list
     stLocal = 1,    // plain conditions after WHERE, outer joins unmarked
     stOracle = 2,   // plain conditions, outer joins marked " (+)"
     stMSSQL = 3,    // plain conditions, outer joins marked "*" beside the operator
+    stAnsi = 4,     // "a INNER JOIN b ON (...)": the query builder writes the joins
+                    // into the table list; a join script is the bare ON condition
 };
 
 // The comparison texts, indexed by TSDRelationOperator.
@@ -27,7 +29,8 @@ inline constexpr std::array<QStringView, 6> SQLOperatorTexts{u"=", u"<", u">", u
 QStringView SQLOperatorText(TSDRelationOperator op);
 
 // The statement template of a dialect: SQL with "%[ ... ]%" sections around
-// "#macro#" names, lines ended by " \r\n".
+// "#macro#" names, lines ended by " \r\n". The stAnsi template has no join
+// macros: "#tables#" carries the whole join tree there.
 QString SQLTemplate(TSQLSubType dialect);
 
 // The text of one join condition between the parent expression and the child

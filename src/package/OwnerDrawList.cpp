@@ -116,6 +116,9 @@ int TCustomListBox::TopIndex() const
 
 void TCustomListBox::SetTopIndex(int value)
 {
+    // The scroll range follows the rows only once the list has laid them out,
+    // which it does lazily; before that the value would be clamped to 0.
+    executeDelayedItemsLayout();
     verticalScrollBar()->setValue(value);
 }
 

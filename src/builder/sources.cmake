@@ -1,5 +1,8 @@
 # Query-builder form, SQL generation and builder dialog.
 list(APPEND SCHEMAKIT_CORE_SOURCES
+  builder/ColumnGrid.cpp
+  builder/ColumnGridGeometry.cpp
+  builder/HandleRegistry.cpp
   builder/SqlAnsiJoins.cpp
   builder/SqlExpansion.cpp
   builder/SqlGeneration.cpp

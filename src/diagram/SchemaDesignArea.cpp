@@ -387,9 +387,17 @@ void TSchemaDesignArea::ReboundRelation(TSchemaRelation* relation, bool)
     ends.childRowY = child->GetRowY(child->GetIndexBySubItem(relation->ChildSubItem()));
     ends.selfLink = parent == child;
     const Routing::Route route = Routing::RouteLink(ends);
-    relation->SetLayoutCodes(route.lnkX.value_or(relation->LnkX()), route.lnkY);
-    relation->SetBounds(route.bounds);
-    relation->Invalidate(); // the codes may have changed while the bounds did not
+    const QRect before = relation->BoundsRect();
+    const bool recoded = relation->SetLayoutCodes(route.lnkX.value_or(relation->LnkX()), route.lnkY);
+    // A scroll has already moved the link's pixels with the viewport's: a link
+    // that only followed it needs no repaint.
+    const QPoint shift = ScrollShift();
+    if (!recoded && !shift.isNull() && route.bounds == before.translated(shift))
+        relation->MoveBoundsUnpainted(route.bounds);
+    else if (route.bounds != before)
+        relation->SetBounds(route.bounds);
+    else if (recoded)
+        relation->Invalidate();
 }
 
 void TSchemaDesignArea::Scrolled()

@@ -173,10 +173,12 @@ void TSchemaRelation::SetColor(TColor value)
     Invalidate();
 }
 
-void TSchemaRelation::SetLayoutCodes(int lnkX, int lnkY) noexcept
+bool TSchemaRelation::SetLayoutCodes(int lnkX, int lnkY) noexcept
 {
+    const bool changed = lnkX != FLnkX || lnkY != FLnkY;
     FLnkX = lnkX;
     FLnkY = lnkY;
+    return changed;
 }
 
 void TSchemaRelation::SetBounds(const QRect& bounds)

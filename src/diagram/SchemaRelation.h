@@ -67,11 +67,14 @@ public:
     // The layout codes the routing chose (0 until the first routing).
     int LnkX() const noexcept { return FLnkX; }
     int LnkY() const noexcept { return FLnkY; }
-    void SetLayoutCodes(int lnkX, int lnkY) noexcept;
+    // Returns whether either code changed.
+    bool SetLayoutCodes(int lnkX, int lnkY) noexcept;
 
     // Bounds in the pane's client coordinates.
     const QRect& BoundsRect() const noexcept { return FBounds; }
     void SetBounds(const QRect& bounds);
+    // New bounds for a link whose pixels are already there (moved by a scroll).
+    void MoveBoundsUnpainted(const QRect& bounds) noexcept { FBounds = bounds; }
     int Left() const noexcept { return FBounds.left(); }
     int Top() const noexcept { return FBounds.top(); }
     int Width() const noexcept { return FBounds.width(); }

@@ -145,6 +145,7 @@ void TScrollBox::scrollContentsBy(int dx, int dy)
         const QScopedValueRollback scrolling(FScrolling, true);
         viewport()->scroll(dx, dy);
     }
+    const QScopedValueRollback shift(FScrollShift, QPoint(dx, dy));
     Scrolled();
 }
 
@@ -165,8 +166,13 @@ bool TScrollBox::eventFilter(QObject* watched, QEvent* event)
 
 bool TScrollBox::event(QEvent* event)
 {
-    if (event->type() == QEvent::LayoutRequest && FRangeUpdatePending)
+    // Our own request is answered here: passed on, it would make the scroll
+    // area lay out and repaint both scroll bars after every move of a box. The
+    // bars follow a change of range by themselves.
+    if (event->type() == QEvent::LayoutRequest && FRangeUpdatePending) {
         UpdateScrollRange();
+        return true;
+    }
     return QAbstractScrollArea::event(event);
 }
 

@@ -43,6 +43,9 @@ public:
     // True while a scroll moves the windowed children: each of them hears of its
     // move, and what follows every scroll (Scrolled) need not happen per child.
     bool IsScrolling() const noexcept { return FScrolling; }
+    // While Scrolled() runs: how far the last scroll moved the viewport's
+    // pixels, children and windowless elements alike; (0, 0) otherwise.
+    QPoint ScrollShift() const noexcept { return FScrollShift; }
 
     // How far the contents are scrolled (the scroll bars' positions).
     QPoint ScrollOffset() const;
@@ -90,6 +93,7 @@ private:
     int FWindowlessCount = 0;
     bool FRangeUpdatePending = false;
     bool FScrolling = false;
+    QPoint FScrollShift;
     QPointer<QMenu> FPopupMenu;
     TColor FColor = clBtnFace;
 };

@@ -93,7 +93,7 @@ struct PaneSpec {
     int cellWidth = 180;
     int cellHeight = 400;
     int links = 0;
-    bool hub = false;  // box kHub carries hubLinks links and no others
+    bool hub = false; // box kHub carries hubLinks links and no others
     int hubLinks = 0;
 };
 
@@ -455,7 +455,8 @@ void BM_BuildPane(benchmark::State& state)
 {
     const PaneSpec spec = ScrollPane(int(state.range(0)), int(state.range(1)));
     if (state.range(2) == 0) {
-        MeasureBuild<TSchemaDesignArea>(state, [&] { return BuildPane(spec); }, nullptr);
+        MeasureBuild<TSchemaDesignArea>(
+            state, [&] { return BuildPane(spec); }, nullptr);
         return;
     }
     MeasureBuild<TSchemaDesignArea>(
@@ -471,7 +472,8 @@ void BM_BuildPane(benchmark::State& state)
 void BM_BuildPlain(benchmark::State& state)
 {
     const PaneSpec spec = ScrollPane(int(state.range(0)), 0);
-    MeasureBuild<QScrollArea>(state, [&] { return BuildPlain(spec); }, nullptr);
+    MeasureBuild<QScrollArea>(
+        state, [&] { return BuildPlain(spec); }, nullptr);
 }
 
 // --- ratios --------------------------------------------------------------------------------
@@ -528,7 +530,8 @@ public:
             }
             for (const char* links : {"0", "1000"}) {
                 Ratio((how + " growth 100 -> 1000 boxes, " + links + " links (linear: 10)").c_str(),
-                      std::string("BM_BuildPane/1000/") + links + shown, std::string("BM_BuildPane/100/") + links + shown);
+                      std::string("BM_BuildPane/1000/") + links + shown,
+                      std::string("BM_BuildPane/100/") + links + shown);
                 Ratio((how + " growth 1000 -> 3000 boxes, " + links + " links (linear: 3)").c_str(),
                       std::string("BM_BuildPane/3000/") + links + shown,
                       std::string("BM_BuildPane/1000/") + links + shown);

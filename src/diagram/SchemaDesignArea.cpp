@@ -15,8 +15,8 @@
 #include <QAbstractItemView>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QScopedValueRollback>
 
 #include <memory>
@@ -264,14 +264,12 @@ bool TSchemaDesignArea::FindRelation(const TSchemaRelation* relation) const
     return AnyLinkOf(this, relation->ParentItem(), [relation](const TSchemaRelation* link) {
         if (link == relation)
             return false;
-        const bool sameWay = link->ParentItem() == relation->ParentItem() &&
-                             link->ParentSubItem() == relation->ParentSubItem() &&
-                             link->ChildItem() == relation->ChildItem() &&
-                             link->ChildSubItem() == relation->ChildSubItem();
-        const bool otherWay = link->ParentItem() == relation->ChildItem() &&
-                              link->ParentSubItem() == relation->ChildSubItem() &&
-                              link->ChildItem() == relation->ParentItem() &&
-                              link->ChildSubItem() == relation->ParentSubItem();
+        const bool sameWay =
+            link->ParentItem() == relation->ParentItem() && link->ParentSubItem() == relation->ParentSubItem() &&
+            link->ChildItem() == relation->ChildItem() && link->ChildSubItem() == relation->ChildSubItem();
+        const bool otherWay =
+            link->ParentItem() == relation->ChildItem() && link->ParentSubItem() == relation->ChildSubItem() &&
+            link->ChildItem() == relation->ParentItem() && link->ChildSubItem() == relation->ParentSubItem();
         return sameWay || otherWay;
     });
 }

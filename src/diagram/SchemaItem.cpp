@@ -140,11 +140,10 @@ void TSchemaItem::CreateItemControl()
         };
     }
     if (TControlDragTarget* drag = DragTargetOf(FItemControl)) {
-        drag->OnDragOver = [this](QObject* sender, QObject* source, int x, int y, Qt::DropAction state,
-                                  bool& accept) { _DragOver(sender, source, x, y, state, accept); };
-        drag->OnDragDrop = [this](QObject* sender, QObject* source, int x, int y) {
-            _DragDrop(sender, source, x, y);
+        drag->OnDragOver = [this](QObject* sender, QObject* source, int x, int y, Qt::DropAction state, bool& accept) {
+            _DragOver(sender, source, x, y, state, accept);
         };
+        drag->OnDragDrop = [this](QObject* sender, QObject* source, int x, int y) { _DragDrop(sender, source, x, y); };
     }
     if (IsListKind(FSchemaControlType)) {
         BuildPopupMenu();
@@ -745,9 +744,9 @@ void TSchemaItem::BuildPopupMenu()
         entry->setEnabled(enabled);
         FPopMenu->addAction(entry);
         // Run once the menu is done with the entry: "Delete item" frees the menu.
-        connect(entry, &QAction::triggered, this, [this, entry, command] {
-            Guarded(this, [&] { command(entry); });
-        }, Qt::QueuedConnection);
+        connect(
+            entry, &QAction::triggered, this, [this, entry, command] { Guarded(this, [&] { command(entry); }); },
+            Qt::QueuedConnection);
     };
     auto onPane = [this](void (TSchemaDesignArea::*command)(QObject*)) {
         return [this, command](QObject* entry) {

@@ -17,8 +17,7 @@ namespace schemakit {
 
 using namespace RelationGeometry;
 
-TSchemaRelation::TSchemaRelation(TSchemaDesignArea* owner)
-    : QObject(owner), FDesigner(owner), FRgn(InitialHitBand())
+TSchemaRelation::TSchemaRelation(TSchemaDesignArea* owner) : QObject(owner), FDesigner(owner), FRgn(InitialHitBand())
 {
     BuildMenu();
 }
@@ -66,16 +65,23 @@ void TSchemaRelation::BuildMenu()
 
     // The commands run once the menu has finished with the chosen entry: deleting
     // the link frees the menu, which must not happen inside its own signal.
-    connect(options, &QAction::triggered, this,
-            [this, options] { Guarded(nullptr, [&] { EditRelation(options); }); }, Qt::QueuedConnection);
-    connect(remove, &QAction::triggered, this, [this, remove] {
-        if (TSchemaDesignArea* pane = FDesigner)
-            Guarded(pane, [&] { pane->DeleteRelation(remove); });
-    }, Qt::QueuedConnection);
-    connect(color, &QAction::triggered, this, [this, color] {
-        if (TSchemaDesignArea* pane = FDesigner)
-            Guarded(pane, [&] { pane->ChangeBackground(color); });
-    }, Qt::QueuedConnection);
+    connect(
+        options, &QAction::triggered, this, [this, options] { Guarded(nullptr, [&] { EditRelation(options); }); },
+        Qt::QueuedConnection);
+    connect(
+        remove, &QAction::triggered, this,
+        [this, remove] {
+            if (TSchemaDesignArea* pane = FDesigner)
+                Guarded(pane, [&] { pane->DeleteRelation(remove); });
+        },
+        Qt::QueuedConnection);
+    connect(
+        color, &QAction::triggered, this,
+        [this, color] {
+            if (TSchemaDesignArea* pane = FDesigner)
+                Guarded(pane, [&] { pane->ChangeBackground(color); });
+        },
+        Qt::QueuedConnection);
     // The pressed look ends with the menu that the press opened.
     connect(FPopMenu.get(), &QMenu::aboutToHide, this, [this] { MouseUp(); });
 }
@@ -118,8 +124,8 @@ void TSchemaRelation::EditRelation(QObject*)
     };
     TSDRelationOperator op = FJoinOperator;
     TSDRelationJoin join = FJoinType;
-    if (EditRelationValues(caption(FParentItem), caption(FParentSubItem), caption(FChildItem),
-                           caption(FChildSubItem), op, join)) {
+    if (EditRelationValues(caption(FParentItem), caption(FParentSubItem), caption(FChildItem), caption(FChildSubItem),
+                           op, join)) {
         FJoinOperator = op;
         FJoinType = join;
     }

@@ -4,8 +4,8 @@
 #include "PlatformMetrics.h"
 
 #include <QAbstractItemDelegate>
-#include <QKeyEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>

@@ -3,8 +3,8 @@
 #include "ErrorBoundary.h"
 #include "ImageList.h"
 
-#include <QHeaderView>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>

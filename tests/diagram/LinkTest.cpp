@@ -38,7 +38,9 @@ struct Events {
         pane.OnDeleteRelation = [this](QObject*, TSchemaRelation* link) {
             log << QStringLiteral("relation %1").arg(link->Name());
         };
-        pane.OnDeleteItem = [this](QObject*, TSchemaItem* box) { log << QStringLiteral("item %1").arg(box->Caption()); };
+        pane.OnDeleteItem = [this](QObject*, TSchemaItem* box) {
+            log << QStringLiteral("item %1").arg(box->Caption());
+        };
     }
 };
 
@@ -150,9 +152,8 @@ TEST_F(DiagramTest, LinksWhoseBandIsFlatCanStillBeClicked)
     TSchemaRelation* straight = pane->AddRelation(a, b, a->GetSubItem(1), b->GetSubItem(0));
     pane->viewport()->repaint();
     for (TSchemaRelation* link : {self, straight}) {
-        const RelationGeometry::Layout layout =
-            RelationGeometry::LayoutFor(link->LnkX(), link->LnkY(), link->ParentItem() == link->ChildItem(),
-                                        link->Width(), link->Height());
+        const RelationGeometry::Layout layout = RelationGeometry::LayoutFor(
+            link->LnkX(), link->LnkY(), link->ParentItem() == link->ChildItem(), link->Width(), link->Height());
         ASSERT_EQ(RelationGeometry::DoubleSignedArea(layout.band), 0) << link->Name().toStdString();
         const QPoint mid = (layout.line[1] + layout.line[2]) / 2;
         EXPECT_TRUE(link->HitTest(mid)) << link->Name().toStdString();
@@ -170,9 +171,8 @@ namespace {
 void ExpectDrawnAsLaidOut(const QImage& image, const TSchemaRelation& link, const QColor& color,
                           const QColor& background, bool marksShown = true)
 {
-    const RelationGeometry::Layout layout =
-        RelationGeometry::LayoutFor(link.LnkX(), link.LnkY(), link.ParentItem() == link.ChildItem(), link.Width(),
-                                    link.Height());
+    const RelationGeometry::Layout layout = RelationGeometry::LayoutFor(
+        link.LnkX(), link.LnkY(), link.ParentItem() == link.ChildItem(), link.Width(), link.Height());
     const QPoint origin = link.BoundsRect().topLeft();
     const std::string name = link.Name().toStdString();
     auto at = [&](QPoint p) { return image.pixelColor(origin + p); };
@@ -192,9 +192,9 @@ void ExpectDrawnAsLaidOut(const QImage& image, const TSchemaRelation& link, cons
     EXPECT_NE(at((layout.line[1] + corner) / 2 + QPoint(0, link.Height() / 4)), color) << name;
     if (!marksShown)
         return;
-    EXPECT_EQ(at(layout.openMark + QPoint(3, 0)), color) << name;        // the ring's top
-    EXPECT_EQ(at(layout.openMark + QPoint(3, 3)), background) << name;   // and its hollow
-    EXPECT_EQ(at(layout.filledMark + QPoint(3, 3)), color) << name;      // the dot is filled
+    EXPECT_EQ(at(layout.openMark + QPoint(3, 0)), color) << name;      // the ring's top
+    EXPECT_EQ(at(layout.openMark + QPoint(3, 3)), background) << name; // and its hollow
+    EXPECT_EQ(at(layout.filledMark + QPoint(3, 3)), color) << name;    // the dot is filled
 }
 
 } // namespace

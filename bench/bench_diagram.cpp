@@ -4,6 +4,8 @@
 // Counters: rss_MB is the growth of resident memory while the diagram is alive.
 // Run one benchmark per process (--benchmark_filter) to read peak memory too.
 
+#include "BenchSupport.h"
+
 #include <schemakit/diagram/SchmCntr.h>
 
 #include <QApplication>
@@ -23,6 +25,7 @@
 #include <unistd.h>
 
 using namespace schemakit;
+using schemakit::bench::FieldName;
 
 namespace {
 
@@ -30,22 +33,6 @@ constexpr int kBoxes = 1000;
 constexpr int kRows = 20;
 constexpr int kColumns = 40;
 const QSize kView(1920, 1080);
-
-// Field names as a large schema has them: a key, then names built from a few
-// hundred words, so that names repeat across tables without all being equal.
-QString FieldName(int table, int row)
-{
-    static const char* const subjects[] = {"customer", "order",  "product",  "supplier", "invoice",  "account",
-                                           "address",  "region", "employee", "payment",  "shipment", "category",
-                                           "price",    "stock",  "contract", "project",  "task",     "user"};
-    static const char* const suffixes[] = {"_id",         "_name",       "_code", "_date", "_total",  "_count",
-                                           "_status",     "_note",       "_type", "_ref",  "_amount", "_flag",
-                                           "_created_at", "_updated_at", "_rank", "_owner"};
-    if (row == 0)
-        return QStringLiteral("table_%1_id").arg(table);
-    const int n = table * 31 + row * 7;
-    return QLatin1String(subjects[n % std::size(subjects)]) + QLatin1String(suffixes[(n / 3) % std::size(suffixes)]);
-}
 
 double ResidentMB()
 {
@@ -150,10 +137,5 @@ BENCHMARK(BM_SchemaPane)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWidgetBenchmarks(argc, argv);
 }

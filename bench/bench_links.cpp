@@ -13,6 +13,8 @@
 // The ratios are printed after the runs. Counters: paints is the number of paint
 // events per step, vp_px the area of the pane's viewport repainted per step.
 
+#include "BenchSupport.h"
+
 #include <schemakit/diagram/SchmCntr.h>
 
 #include <QApplication>
@@ -39,6 +41,7 @@
 #include <unistd.h>
 
 using namespace schemakit;
+using schemakit::bench::FieldName;
 
 namespace {
 
@@ -57,20 +60,6 @@ constexpr int kScrollRows = 20;
 constexpr int kScrollColumns = 40;
 constexpr int kScrollLinks = 1000;
 constexpr int kScrollStep = 40;
-
-QString FieldName(int table, int row)
-{
-    static const char* const subjects[] = {"customer", "order",  "product",  "supplier", "invoice",  "account",
-                                           "address",  "region", "employee", "payment",  "shipment", "category",
-                                           "price",    "stock",  "contract", "project",  "task",     "user"};
-    static const char* const suffixes[] = {"_id",         "_name",       "_code", "_date", "_total",  "_count",
-                                           "_status",     "_note",       "_type", "_ref",  "_amount", "_flag",
-                                           "_created_at", "_updated_at", "_rank", "_owner"};
-    if (row == 0)
-        return QStringLiteral("table_%1_id").arg(table);
-    const int n = table * 31 + row * 7;
-    return QLatin1String(subjects[n % std::size(subjects)]) + QLatin1String(suffixes[(n / 3) % std::size(suffixes)]);
-}
 
 // The same numbers on every run.
 class Numbers {
@@ -604,12 +593,6 @@ BENCHMARK(BM_BuildPane)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    DropShown(); // while the application is still there
-    return 0;
+    return bench::RunWidgetBenchmarks(argc, argv, &reporter, [] { DropShown(); });
 }

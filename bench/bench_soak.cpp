@@ -8,6 +8,8 @@
 // Counters: heap_start_MB, heap_end_MB, bytes_per_box (growth over every box
 // made after the first round).
 
+#include "BenchSupport.h"
+
 #include <schemakit/diagram/SchmCntr.h>
 
 #include <QApplication>
@@ -108,10 +110,5 @@ BENCHMARK(BM_SoakSchemaPane)->Unit(benchmark::kSecond)->Iterations(1);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWidgetBenchmarks(argc, argv);
 }

@@ -7,6 +7,8 @@
 // Both run on connections of their own to the same file, warmed up before the
 // timing, so neither pays for reading the schema the first time.
 
+#include "BenchSupport.h"
+
 #include <schemakit/diagram/SchmCntr.h>
 #include <schemakit/engines/ZBDB.h>
 
@@ -194,11 +196,6 @@ BENCHMARK(BM_TableNamesBracketPattern)->Unit(benchmark::kMillisecond)->MinTime(1
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWidgetBenchmarks(argc, argv, &reporter);
 }

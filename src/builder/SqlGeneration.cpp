@@ -2,6 +2,7 @@
 
 #include "SqlAnsiJoins.h"
 
+#include "../engines/SqlNames.h"
 #include "../package/SchmCnst.h"
 
 #include <QStringList>
@@ -16,18 +17,7 @@ namespace {
 
 QString Quoted(QStringView name, bool quote)
 {
-    if (!quote)
-        return name.toString();
-    QString result;
-    result.reserve(name.size() + 2);
-    result += u'"';
-    for (QChar c : name) {
-        if (c == u'"')
-            result += u'"';
-        result += c;
-    }
-    result += u'"';
-    return result;
+    return quote ? QuoteIdentifier(name) : name.toString();
 }
 
 // A table name is quoted for a blank only, so that "schema.table" stays a

@@ -191,9 +191,13 @@ void TSchemaRelation::SetBounds(const QRect& bounds)
 {
     if (bounds == FBounds)
         return;
-    Invalidate();
+    // One rectangle over both places: a link that moves a little would otherwise
+    // add two overlapping rectangles, and the more a repaint region is cut up,
+    // the dearer everything painted into it gets.
+    const QRect both = FBounds.united(bounds);
     FBounds = bounds;
-    Invalidate();
+    if (FDesigner && FVisible)
+        FDesigner->viewport()->update(both);
 }
 
 void TSchemaRelation::SetVisible(bool value)

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 
@@ -209,14 +210,65 @@ void TCheckListBox::PaintRow(QPainter& painter, const QRect& rect, int index, TO
     const QRect checkArea(rect.left(), rect.top(), cw, rect.height());
     painter.fillRect(checkArea, palette().base());
     const int g = CheckBoxGlyphSize();
-    QStyleOptionButton box;
-    box.initFrom(this);
-    box.rect = QRect(checkArea.left() + 1, checkArea.top() + (checkArea.height() - g) / 2, g, g);
-    box.state = QStyle::State_Enabled | (Checked(index) ? QStyle::State_On : QStyle::State_Off);
-    style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &painter, this);
+    const QPoint at(checkArea.left() + 1, checkArea.top() + (checkArea.height() - g) / 2);
+    painter.drawPixmap(at, CheckGlyph(Checked(index), g, painter.device()->devicePixelRatioF()));
     if (Checked(index))
         state.Include(odChecked);
     TCustomListBox::PaintRow(painter, rect.adjusted(cw, 0, 0, 0), index, state);
+}
+
+QPixmap TCheckListBox::CheckGlyph(bool checked, int size, qreal dpr) const
+{
+    // Drawing the style's indicator is a fifth of painting a list; every row of
+    // every box draws one of the same two, so they are drawn once. The key holds
+    // the colours the indicator is drawn with, not the palette's identity (each
+    // box has a palette of its own), so the cache stays as small as the set of
+    // colours in use.
+    struct Key {
+        bool Checked;
+        int Size;
+        qreal Dpr;
+        const QStyle* Style;
+        QRgb Base, Text, Window, WindowText, Button, Dark, Shadow, Light;
+        bool operator==(const Key&) const = default;
+    };
+    struct Entry {
+        Key Of;
+        QPixmap Glyph;
+    };
+    static QList<Entry> cache;
+    const QPalette& pal = palette();
+    const Key key{checked,
+                  size,
+                  dpr,
+                  style(),
+                  pal.color(QPalette::Base).rgba(),
+                  pal.color(QPalette::Text).rgba(),
+                  pal.color(QPalette::Window).rgba(),
+                  pal.color(QPalette::WindowText).rgba(),
+                  pal.color(QPalette::Button).rgba(),
+                  pal.color(QPalette::Dark).rgba(),
+                  pal.color(QPalette::Shadow).rgba(),
+                  pal.color(QPalette::Light).rgba()};
+    for (const Entry& e : std::as_const(cache)) {
+        if (e.Of == key)
+            return e.Glyph;
+    }
+    QPixmap glyph(QSize(size, size) * dpr);
+    glyph.setDevicePixelRatio(dpr);
+    glyph.fill(Qt::transparent);
+    {
+        QPainter p(&glyph);
+        QStyleOptionButton box;
+        box.initFrom(this);
+        box.rect = QRect(0, 0, size, size);
+        box.state = QStyle::State_Enabled | (checked ? QStyle::State_On : QStyle::State_Off);
+        style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &p, this);
+    }
+    if (cache.size() >= 32) // a bounded cache: colours come and go with boxes
+        cache.removeFirst();
+    cache.append({key, glyph});
+    return glyph;
 }
 
 void TCheckListBox::ToggleClickCheck(int index)

@@ -113,6 +113,8 @@ protected:
 
 private:
     void ToggleClickCheck(int index);
+    // The style's check-box indicator, drawn once per look and kept.
+    QPixmap CheckGlyph(bool checked, int size, qreal dpr) const;
 };
 
 } // namespace schemakit

@@ -117,7 +117,9 @@ QString FieldName(QStringView Name)
 
 QString FieldName(const TSQLField& Field, const TSQLFieldNameHook& OnGetFieldName)
 {
-    return OnGetFieldName ? FieldName(OnGetFieldName(Field)) : FieldName(Field.Caption);
+    const QString name = OnGetFieldName ? OnGetFieldName(Field) : Field.Caption;
+    // Most names need no quotes: hand back the same (shared) text, no copy.
+    return FieldNeedsQuotes(name) ? QuoteIdentifier(name) : name;
 }
 
 namespace {
@@ -202,20 +204,30 @@ private:
         const QString ascending = strSortASC.Text();
         const QString descending = strSortDESC.Text();
 
+        FPieces.Fields.reserve(FSnapshot.Columns.size() * 32);
         for (const TSQLColumn& column : FSnapshot.Columns) {
             const QString name = FieldName(column.Field, FSnapshot.OnGetFieldName);
-            const QString qualified = FNames.TableName(column.Field.Box, true) + u'.' + name;
-            QString field = qualified;
+            const QString& table = FNames.TableName(column.Field.Box, true);
+            QStringView word;
             if (!column.Calculate.isEmpty()) {
                 for (std::size_t i = 0; i < aggregateTexts.size(); ++i) {
                     if (column.Calculate == aggregateTexts[i]) {
-                        field = kAggregateWords[i].toString() + u'(' + field + u')';
+                        word = kAggregateWords[i];
                         break;
                     }
                 }
             }
+            // Written straight into the pieces: a statement of a thousand
+            // columns would otherwise build a few thousand short-lived strings.
+            const auto appendField = [&](QString& piece) {
+                if (!word.isEmpty())
+                    piece.append(word).append(u'(');
+                piece.append(table).append(u'.').append(name);
+                if (!word.isEmpty())
+                    piece.append(u')');
+            };
             FPieces.Fields += u", ";
-            FPieces.Fields += field;
+            appendField(FPieces.Fields);
 
             // The other dialects group and sort by the bare field name, as they
             // always have. For stAnsi that is too little: a column name that
@@ -226,19 +238,25 @@ private:
             // as the field list writes it.
             if (!column.Sort.isEmpty() && name != QLatin1String("*")) {
                 FPieces.Orders += u", ";
-                FPieces.Orders += FAnsi ? field : name;
+                if (FAnsi)
+                    appendField(FPieces.Orders);
+                else
+                    FPieces.Orders += name;
                 if (column.Sort == ascending)
                     FPieces.Orders += u" ASC";
                 else if (column.Sort == descending)
                     FPieces.Orders += u" DESC";
             }
             if (!column.Where.isEmpty())
-                FPieces.Filter += QStringLiteral(" AND (") + column.Where + u')';
+                FPieces.Filter.append(u" AND (").append(column.Where).append(u')');
             if (column.Grouping == QLatin1String("1")) {
                 FPieces.Groups += u", ";
-                FPieces.Groups += FAnsi ? qualified : name;
+                if (FAnsi)
+                    FPieces.Groups.append(table).append(u'.').append(name);
+                else
+                    FPieces.Groups += name;
                 if (!column.Having.isEmpty())
-                    FPieces.Having += QStringLiteral(" AND (") + column.Having + u')';
+                    FPieces.Having.append(u" AND (").append(column.Having).append(u')');
             }
         }
     }

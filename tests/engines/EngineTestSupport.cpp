@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,16 @@ QStringList SampleTables()
             QStringLiteral("order_items"), QStringLiteral("orders"),    QStringLiteral("payments"),
             QStringLiteral("products"),    QStringLiteral("regions"),   QStringLiteral("shippers"),
             QStringLiteral("suppliers")};
+}
+
+QString WithPgOption(const QString& server, const QString& key, const QString& value)
+{
+    if (server.trimmed().startsWith(QLatin1String("postgres"), Qt::CaseInsensitive))
+        return server + (server.contains(u'?') ? u'&' : u'?') + key + u'=' +
+               QString::fromLatin1(QUrl::toPercentEncoding(value));
+    QString quoted = value;
+    quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
+    return server + u' ' + key + QStringLiteral("='") + quoted + u'\'';
 }
 
 } // namespace schemakit::test

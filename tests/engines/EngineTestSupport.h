@@ -24,6 +24,9 @@ void RunStatements(QSqlDatabase db, const QStringList& statements);
 void CreateSampleSqlite(const QString& path);
 // The tables of the sample schema, as the engines list them.
 QStringList SampleTables();
+// A PostgreSQL connection string (libpq keyword/value form or URI) with one
+// more keyword, written in the string's own form.
+QString WithPgOption(const QString& server, const QString& key, const QString& value);
 
 // The message of the Exception `call` raises, or a note that it raised none.
 template <typename Call>

@@ -57,7 +57,7 @@ protected:
         }
         // Engines see the test's schema through the search_path alone, the way an
         // application picks a schema in its connection string.
-        database = WithOption(server, u"options"_s, u"-csearch_path="_s + schema);
+        database = WithPgOption(server, u"options"_s, u"-csearch_path="_s + schema);
     }
 
     static void TearDownTestSuite()
@@ -68,17 +68,6 @@ protected:
             query.exec(u"DROP SCHEMA %1 CASCADE"_s.arg(schema));
             admin.reset();
         }
-    }
-
-    // The connection string with one more keyword, in the string's own form.
-    static QString WithOption(const QString& server, const QString& key, const QString& value)
-    {
-        if (server.trimmed().startsWith("postgres"_L1, Qt::CaseInsensitive))
-            return server + (server.contains(u'?') ? u'&' : u'?') + key + u'=' +
-                   QString::fromLatin1(QUrl::toPercentEncoding(value));
-        QString quoted = value;
-        quoted.replace(u'\\', u"\\\\"_s).replace(u'\'', u"\\'"_s);
-        return server + u' ' + key + u"='"_s + quoted + u'\'';
     }
 
     void SetUp() override
@@ -181,10 +170,10 @@ TEST_F(PostgresEngine, TheUriFormReachesTheSameDatabase)
         uri += u':' + QString::number(p.Port);
     uri += u'/' + encoded(p.DatabaseName);
     for (const auto& [key, value] : p.Options)
-        uri = WithOption(uri, key, value);
+        uri = WithPgOption(uri, key, value);
     if (!p.Password.isEmpty())
-        uri = WithOption(uri, u"password"_s, p.Password);
-    engine.SetDatabaseName(WithOption(uri, u"options"_s, u"-csearch_path="_s + schema));
+        uri = WithPgOption(uri, u"password"_s, p.Password);
+    engine.SetDatabaseName(WithPgOption(uri, u"options"_s, u"-csearch_path="_s + schema));
     EXPECT_EQ(Tables(engine), SampleTables());
 
     // A server that is not there is the driver's error, not an empty list.

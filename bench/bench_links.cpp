@@ -75,7 +75,7 @@ private:
     std::uint32_t FState;
 };
 
-struct PaneSpec {
+struct PaneShape {
     int boxes = 0;
     int rows = 0;
     int columns = 1;
@@ -86,9 +86,9 @@ struct PaneSpec {
     int hubLinks = 0;
 };
 
-QPoint CellOf(const PaneSpec& spec, int box)
+QPoint CellOf(const PaneShape& shape, int box)
 {
-    return {(box % spec.columns) * spec.cellWidth, (box / spec.columns) * spec.cellHeight};
+    return {(box % shape.columns) * shape.cellWidth, (box / shape.columns) * shape.cellHeight};
 }
 
 // Two rows, either way round, are linked at most once.
@@ -114,18 +114,18 @@ private:
 // Boxes first, then links, as a schema file is read. On a pane with a hub, the
 // hub's links are spread over the other boxes and the rest join two boxes other
 // than the hub; otherwise links join any two boxes.
-void FillPane(TSchemaDesignArea& pane, const PaneSpec& spec)
+void FillPane(TSchemaDesignArea& pane, const PaneShape& shape)
 {
     pane.BeginUpdate();
     std::vector<TSchemaItem*> boxes;
-    boxes.reserve(size_t(spec.boxes));
-    for (int b = 0; b < spec.boxes; ++b) {
+    boxes.reserve(size_t(shape.boxes));
+    for (int b = 0; b < shape.boxes; ++b) {
         TSchemaItem* box = pane.AddItem(QStringLiteral("table_%1").arg(b), scCheckListBox);
-        for (int r = 0; r < spec.rows; ++r)
+        for (int r = 0; r < shape.rows; ++r)
             box->AddSubItem(FieldName(b, r), -1, r == 0);
         box->RecalculateHeight();
         box->RecalculateWidth();
-        box->move(CellOf(spec, b));
+        box->move(CellOf(shape, b));
         boxes.push_back(box);
     }
     Numbers numbers(20240611u);
@@ -138,31 +138,31 @@ void FillPane(TSchemaDesignArea& pane, const PaneSpec& spec)
         return true;
     };
     const auto otherThanHub = [&] {
-        const int b = numbers.Below(spec.boxes - 1);
+        const int b = numbers.Below(shape.boxes - 1);
         return b >= kHub ? b + 1 : b;
     };
-    for (int i = 0; i < spec.hubLinks;) {
+    for (int i = 0; i < shape.hubLinks;) {
         const int other = otherThanHub();
-        const int hubRow = i % spec.rows;
-        const int otherRow = numbers.Below(spec.rows);
+        const int hubRow = i % shape.rows;
+        const int otherRow = numbers.Below(shape.rows);
         // Half of them lead away from the hub, half towards it.
         if (i % 2 == 0 ? link(kHub, hubRow, other, otherRow) : link(other, otherRow, kHub, hubRow))
             ++i;
     }
-    for (int i = spec.hubLinks; i < spec.links;) {
-        const int b1 = spec.hub ? otherThanHub() : numbers.Below(spec.boxes);
-        const int b2 = spec.hub ? otherThanHub() : numbers.Below(spec.boxes);
-        if (b1 != b2 && link(b1, numbers.Below(spec.rows), b2, numbers.Below(spec.rows)))
+    for (int i = shape.hubLinks; i < shape.links;) {
+        const int b1 = shape.hub ? otherThanHub() : numbers.Below(shape.boxes);
+        const int b2 = shape.hub ? otherThanHub() : numbers.Below(shape.boxes);
+        if (b1 != b2 && link(b1, numbers.Below(shape.rows), b2, numbers.Below(shape.rows)))
             ++i;
     }
     pane.EndUpdate();
 }
 
-std::unique_ptr<TSchemaDesignArea> BuildPane(const PaneSpec& spec)
+std::unique_ptr<TSchemaDesignArea> BuildPane(const PaneShape& shape)
 {
     auto owner = std::make_unique<TSchemaDesignArea>();
     owner->resize(kView);
-    FillPane(*owner, spec);
+    FillPane(*owner, shape);
     QCoreApplication::sendPostedEvents();
     return owner;
 }
@@ -173,58 +173,59 @@ QSize BoxSize(int rows)
     static std::map<int, QSize> sizes;
     auto found = sizes.find(rows);
     if (found == sizes.end()) {
-        PaneSpec spec;
-        spec.boxes = 1;
-        spec.rows = rows;
-        auto pane = BuildPane(spec);
+        PaneShape shape;
+        shape.boxes = 1;
+        shape.rows = rows;
+        auto pane = BuildPane(shape);
         found = sizes.emplace(rows, pane->GetItem(0)->size()).first;
     }
     return found->second;
 }
 
-std::unique_ptr<QScrollArea> BuildPlain(const PaneSpec& spec)
+std::unique_ptr<QScrollArea> BuildPlain(const PaneShape& shape)
 {
     auto owner = std::make_unique<QScrollArea>();
     QScrollArea& area = *owner;
     area.resize(kView);
-    const QSize size = BoxSize(spec.rows);
+    const QSize size = BoxSize(shape.rows);
     auto* content = new QWidget;
-    content->resize(spec.columns * spec.cellWidth, ((spec.boxes + spec.columns - 1) / spec.columns) * spec.cellHeight);
-    for (int b = 0; b < spec.boxes; ++b) {
+    content->resize(shape.columns * shape.cellWidth,
+                    ((shape.boxes + shape.columns - 1) / shape.columns) * shape.cellHeight);
+    for (int b = 0; b < shape.boxes; ++b) {
         auto* list = new QListWidget(content);
-        for (int r = 0; r < spec.rows; ++r) {
+        for (int r = 0; r < shape.rows; ++r) {
             auto* item = new QListWidgetItem(FieldName(b, r), list);
             item->setCheckState(r == 0 ? Qt::Checked : Qt::Unchecked);
         }
-        list->setGeometry(QRect(CellOf(spec, b), size));
+        list->setGeometry(QRect(CellOf(shape, b), size));
     }
     area.setWidget(content);
     QCoreApplication::sendPostedEvents();
     return owner;
 }
 
-PaneSpec LinkPane(int links, int hubLinks)
+PaneShape LinkPane(int links, int hubLinks)
 {
-    PaneSpec spec;
-    spec.boxes = kLinkPaneBoxes;
-    spec.rows = kLinkPaneRows;
-    spec.columns = kLinkPaneColumns;
-    spec.cellWidth = 200;
-    spec.cellHeight = BoxSize(kLinkPaneRows).height() + 50;
-    spec.links = links;
-    spec.hub = true;
-    spec.hubLinks = hubLinks;
-    return spec;
+    PaneShape shape;
+    shape.boxes = kLinkPaneBoxes;
+    shape.rows = kLinkPaneRows;
+    shape.columns = kLinkPaneColumns;
+    shape.cellWidth = 200;
+    shape.cellHeight = BoxSize(kLinkPaneRows).height() + 50;
+    shape.links = links;
+    shape.hub = true;
+    shape.hubLinks = hubLinks;
+    return shape;
 }
 
-PaneSpec ScrollPane(int boxes, int links)
+PaneShape ScrollPane(int boxes, int links)
 {
-    PaneSpec spec;
-    spec.boxes = boxes;
-    spec.rows = kScrollRows;
-    spec.columns = kScrollColumns;
-    spec.links = links;
-    return spec;
+    PaneShape shape;
+    shape.boxes = boxes;
+    shape.rows = kScrollRows;
+    shape.columns = kScrollColumns;
+    shape.links = links;
+    return shape;
 }
 
 // Google Benchmark calls each benchmark more than once; the widget under test is
@@ -257,20 +258,20 @@ QWidget* Shown(const std::string& key, const std::function<std::unique_ptr<QWidg
     return ShownWidget().get();
 }
 
-std::string KeyOf(const char* kind, const PaneSpec& spec)
+std::string KeyOf(const char* kind, const PaneShape& shape)
 {
-    return std::string(kind) + '/' + std::to_string(spec.boxes) + '/' + std::to_string(spec.links) + '/' +
-           std::to_string(spec.hub) + '/' + std::to_string(spec.hubLinks);
+    return std::string(kind) + '/' + std::to_string(shape.boxes) + '/' + std::to_string(shape.links) + '/' +
+           std::to_string(shape.hub) + '/' + std::to_string(shape.hubLinks);
 }
 
-TSchemaDesignArea* ShownPane(const PaneSpec& spec)
+TSchemaDesignArea* ShownPane(const PaneShape& shape)
 {
-    return static_cast<TSchemaDesignArea*>(Shown(KeyOf("pane", spec), [&] { return BuildPane(spec); }));
+    return static_cast<TSchemaDesignArea*>(Shown(KeyOf("pane", shape), [&] { return BuildPane(shape); }));
 }
 
-QScrollArea* ShownPlain(const PaneSpec& spec)
+QScrollArea* ShownPlain(const PaneShape& shape)
 {
-    return static_cast<QScrollArea*>(Shown(KeyOf("plain", spec), [&] { return BuildPlain(spec); }));
+    return static_cast<QScrollArea*>(Shown(KeyOf("plain", shape), [&] { return BuildPlain(shape); }));
 }
 
 // Counts the paint events Qt delivers while it lives, and the area of the
@@ -442,10 +443,10 @@ void MeasureBuild(benchmark::State& state, const std::function<std::unique_ptr<W
 // Arguments: boxes, links, and 1 to fill a pane already on screen.
 void BM_BuildPane(benchmark::State& state)
 {
-    const PaneSpec spec = ScrollPane(int(state.range(0)), int(state.range(1)));
+    const PaneShape shape = ScrollPane(int(state.range(0)), int(state.range(1)));
     if (state.range(2) == 0) {
         MeasureBuild<TSchemaDesignArea>(
-            state, [&] { return BuildPane(spec); }, nullptr);
+            state, [&] { return BuildPane(shape); }, nullptr);
         return;
     }
     MeasureBuild<TSchemaDesignArea>(
@@ -455,14 +456,14 @@ void BM_BuildPane(benchmark::State& state)
             pane->resize(kView);
             return pane;
         },
-        [&](TSchemaDesignArea& pane) { FillPane(pane, spec); });
+        [&](TSchemaDesignArea& pane) { FillPane(pane, shape); });
 }
 
 void BM_BuildPlain(benchmark::State& state)
 {
-    const PaneSpec spec = ScrollPane(int(state.range(0)), 0);
+    const PaneShape shape = ScrollPane(int(state.range(0)), 0);
     MeasureBuild<QScrollArea>(
-        state, [&] { return BuildPlain(spec); }, nullptr);
+        state, [&] { return BuildPlain(shape); }, nullptr);
 }
 
 // --- ratios --------------------------------------------------------------------------------

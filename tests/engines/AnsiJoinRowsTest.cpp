@@ -111,46 +111,12 @@ protected:
             if (version.exec(u"SELECT sqlite_version()"_s) && version.next())
                 sqliteVersion = QVersionNumber::fromString(version.value(0).toString());
         }
-        SetUpPostgres();
-    }
-
-    static void SetUpPostgres()
-    {
-        const QString server = qEnvironmentVariable("SCHEMAKIT_TEST_PG");
-        if (server.isEmpty()) {
-            pgUnavailable = u"SCHEMAKIT_TEST_PG is not set; run the tests under scripts/with-postgres "
-                            u"to include the PostgreSQL ones"_s;
-            return;
-        }
-        pgSchema =
-            u"schemakit_ansi_%1_%2"_s.arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch());
-        pgAdmin = std::make_unique<TSchemaBDEDataEngine>();
-        pgAdmin->SetDatabaseName(server);
-        try {
-            QSqlQuery query(pgAdmin->Database());
-            const QStringList statements =
-                QStringList{u"CREATE SCHEMA %1"_s.arg(pgSchema), u"SET search_path TO %1"_s.arg(pgSchema)} +
-                SampleStatements() + kUnmatchedRows;
-            for (const QString& statement : statements) {
-                if (!query.exec(statement))
-                    throw Exception(statement + u": "_s + query.lastError().text());
-            }
-        } catch (const Exception& e) {
-            pgUnavailable = u"the PostgreSQL server of SCHEMAKIT_TEST_PG cannot be used: "_s + e.Message();
-            pgAdmin.reset();
-            return;
-        }
-        pgDatabase = WithPgOption(server, u"options"_s, u"-csearch_path="_s + pgSchema);
+        pg = std::make_unique<TPgSampleSchema>(u"schemakit_ansi"_s, kUnmatchedRows);
     }
 
     static void TearDownTestSuite()
     {
-        if (pgAdmin) {
-            QSqlQuery query(pgAdmin->Database());
-            query.exec(u"SET client_min_messages TO warning"_s);
-            query.exec(u"DROP SCHEMA %1 CASCADE"_s.arg(pgSchema));
-            pgAdmin.reset();
-        }
+        pg.reset();
         sqliteDir.reset();
     }
 
@@ -160,13 +126,11 @@ protected:
             engine.SetDatabaseName(sqliteFile);
             return;
         }
-        if (pgUnavailable.isEmpty()) {
-            engine.SetDatabaseName(pgDatabase);
+        if (!pg->Unavailable().isEmpty()) {
+            pg->SkipOrFail();
             return;
         }
-        if (qEnvironmentVariable("SCHEMAKIT_REQUIRE_PG") == "1"_L1)
-            FAIL() << pgUnavailable.toStdString();
-        GTEST_SKIP() << pgUnavailable.toStdString();
+        engine.SetDatabaseName(pg->Database());
     }
 
     // Whether this database refuses RIGHT and FULL joins (SQLite before 3.39).
@@ -223,10 +187,7 @@ protected:
     static inline std::unique_ptr<QTemporaryDir> sqliteDir;
     static inline QString sqliteFile;
     static inline QVersionNumber sqliteVersion;
-    static inline QString pgUnavailable;
-    static inline QString pgSchema;
-    static inline QString pgDatabase;
-    static inline std::unique_ptr<TSchemaBDEDataEngine> pgAdmin;
+    static inline std::unique_ptr<TPgSampleSchema> pg;
 
     TSchemaBDEDataEngine engine;
 };

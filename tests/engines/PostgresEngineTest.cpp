@@ -29,56 +29,16 @@ namespace {
 
 class PostgresEngine : public testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        const QString server = qEnvironmentVariable("SCHEMAKIT_TEST_PG");
-        if (server.isEmpty()) {
-            unavailable = u"SCHEMAKIT_TEST_PG is not set; run the tests under scripts/with-postgres "
-                          u"to include the PostgreSQL ones"_s;
-            return;
-        }
-        schema =
-            u"schemakit_test_%1_%2"_s.arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch());
-        admin = std::make_unique<TSchemaBDEDataEngine>();
-        admin->SetDatabaseName(server);
-        try {
-            QSqlQuery query(admin->Database());
-            const QStringList statements =
-                QStringList{u"CREATE SCHEMA %1"_s.arg(schema), u"SET search_path TO %1"_s.arg(schema)} +
-                SampleStatements();
-            for (const QString& statement : statements) {
-                if (!query.exec(statement))
-                    throw Exception(statement + u": "_s + query.lastError().text());
-            }
-        } catch (const Exception& e) {
-            unavailable = u"the PostgreSQL server of SCHEMAKIT_TEST_PG cannot be used: "_s + e.Message();
-            admin.reset();
-            return;
-        }
-        // Engines see the test's schema through the search_path alone, the way an
-        // application picks a schema in its connection string.
-        database = WithPgOption(server, u"options"_s, u"-csearch_path="_s + schema);
-    }
-
-    static void TearDownTestSuite()
-    {
-        if (admin) {
-            QSqlQuery query(admin->Database());
-            query.exec(u"SET client_min_messages TO warning"_s);
-            query.exec(u"DROP SCHEMA %1 CASCADE"_s.arg(schema));
-            admin.reset();
-        }
-    }
+    static void SetUpTestSuite() { pg = std::make_unique<TPgSampleSchema>(u"schemakit_test"_s); }
+    static void TearDownTestSuite() { pg.reset(); }
 
     void SetUp() override
     {
-        if (unavailable.isEmpty()) {
-            engine.SetDatabaseName(database);
+        if (!pg->Unavailable().isEmpty()) {
+            pg->SkipOrFail();
             return;
         }
-        if (qEnvironmentVariable("SCHEMAKIT_REQUIRE_PG") == "1"_L1)
-            FAIL() << unavailable.toStdString();
-        GTEST_SKIP() << unavailable.toStdString();
+        engine.SetDatabaseName(pg->Database());
     }
 
     QStringList Tables(TSchemaBDEDataEngine& e)
@@ -95,10 +55,7 @@ protected:
         return list.ToQStringList();
     }
 
-    static inline QString unavailable;
-    static inline QString schema;
-    static inline QString database;
-    static inline std::unique_ptr<TSchemaBDEDataEngine> admin;
+    static inline std::unique_ptr<TPgSampleSchema> pg;
 
     TSchemaDesignArea pane;
     TSchemaBDEDataEngine engine;
@@ -173,7 +130,7 @@ TEST_F(PostgresEngine, TheUriFormReachesTheSameDatabase)
         uri = WithPgOption(uri, key, value);
     if (!p.Password.isEmpty())
         uri = WithPgOption(uri, u"password"_s, p.Password);
-    engine.SetDatabaseName(WithPgOption(uri, u"options"_s, u"-csearch_path="_s + schema));
+    engine.SetDatabaseName(WithPgOption(uri, u"options"_s, u"-csearch_path="_s + pg->Schema()));
     EXPECT_EQ(Tables(engine), SampleTables());
 
     // A server that is not there is the driver's error, not an empty list.

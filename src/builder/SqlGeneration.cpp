@@ -104,10 +104,23 @@ QString TSQLTableNames::TableName(const TSQLBox* Box, bool IsAlias) const
         return QString();
     if (FOnGetTableName)
         return FOnGetTableName(*Box, Box->ItemIndex, IsAlias);
-    const qsizetype index = IndexOf(Box->Id);
-    if (index < 0)
+    return NameAt(IndexOf(Box->Id), IsAlias);
+}
+
+// Named by id for every column of a statement: one lookup each.
+QString TSQLTableNames::TableName(quintptr BoxId, bool IsAlias) const
+{
+    const qsizetype index = IndexOf(BoxId);
+    if (FOnGetTableName)
+        return index < 0 ? QString() : FOnGetTableName(FBoxes[index], FBoxes[index].ItemIndex, IsAlias);
+    return NameAt(index, IsAlias);
+}
+
+QString TSQLTableNames::NameAt(qsizetype Index, bool IsAlias) const
+{
+    if (Index < 0)
         return QString();
-    return IsAlias ? FNames[index].Qualifier : FNames[index].Table;
+    return IsAlias ? FNames[Index].Qualifier : FNames[Index].Table;
 }
 
 QString FieldName(QStringView Name)

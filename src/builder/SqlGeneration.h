@@ -91,9 +91,11 @@ public:
     // any), with IsAlias true the qualifier of a field (the alias if any, else
     // the name); the hook's result when a hook is set; empty for no box.
     QString TableName(const TSQLBox* Box, bool IsAlias) const;
-    QString TableName(quintptr BoxId, bool IsAlias) const { return TableName(Find(BoxId), IsAlias); }
+    QString TableName(quintptr BoxId, bool IsAlias) const;
 
 private:
+    QString NameAt(qsizetype Index, bool IsAlias) const;
+
     struct TNames {
         QString Table;     // for the table list
         QString Qualifier; // for qualified fields

@@ -63,6 +63,8 @@ bool TColumnGridModel::InsertColumn(int Col)
     if (Col < 1 || Col > ColCount())
         return false;
     FColumns.insert(Col, TColumn{});
+    if (OnColumnInserted)
+        OnColumnInserted(Col);
     return true;
 }
 
@@ -71,6 +73,8 @@ bool TColumnGridModel::DeleteColumn(int Col)
     if (!IsDataColumn(Col) || ColCount() <= 2)
         return false;
     FColumns.removeAt(Col);
+    if (OnColumnDeleted)
+        OnColumnDeleted(Col);
     return true;
 }
 
@@ -79,6 +83,8 @@ bool TColumnGridModel::MoveColumn(int From, int To)
     if (!IsDataColumn(From) || !IsDataColumn(To))
         return false;
     FColumns.move(From, To);
+    if (OnColumnMoved && From != To)
+        OnColumnMoved(From, To);
     return true;
 }
 
@@ -119,8 +125,8 @@ int TColumnGridModel::AddColumnFor(qint64 Handle, const QString& TableCaption)
         return known;
     int col = ColCount() - 1;
     if (IsColumnUsed(col)) {
-        FColumns.append(TColumn{});
         ++col;
+        InsertColumn(col);
     }
     ClearColumn(col);
     FColumns[col][grField] = HandleText(Handle);

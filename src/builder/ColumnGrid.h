@@ -118,6 +118,12 @@ public:
     // The Grouping check box is ticked exactly when its cell is "1".
     bool IsGrouped(int Col) const;
 
+    // Told after every change of the columns' number or order, so that a view
+    // keeps its column widths with the right columns.
+    std::function<void(int Col)> OnColumnInserted;
+    std::function<void(int Col)> OnColumnDeleted;
+    std::function<void(int From, int To)> OnColumnMoved;
+
 private:
     using TColumn = std::array<QString, kColumnGridRowCount>;
 

@@ -7,4 +7,7 @@ list(APPEND SCHEMAKIT_CORE_SOURCES
   builder/SqlExpansion.cpp
   builder/SqlGeneration.cpp
 )
-list(APPEND SCHEMAKIT_GUI_SOURCES)
+list(APPEND SCHEMAKIT_GUI_SOURCES
+  builder/ColumnGridView.cpp
+  builder/SQLBuilderForm.cpp
+)

@@ -14,6 +14,8 @@
 
 #include <QAbstractItemView>
 #include <QContextMenuEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -33,6 +35,7 @@ bool IsBoxOrLink(QObject* o)
 TSchemaDesignArea::TSchemaDesignArea(QWidget* owner) : TScrollBox(owner)
 {
     SetColor(clWhite);
+    viewport()->setAcceptDrops(true);
 }
 
 TSchemaDesignArea::~TSchemaDesignArea()
@@ -516,6 +519,59 @@ void TSchemaDesignArea::EndUpdate()
         return;
     UnlockWindowUpdate();
     FIsLocked = false;
+}
+
+void TSchemaDesignArea::_DragOver(QObject* Sender, QObject* Source, int X, int Y, Qt::DropAction State,
+                                  bool& Accept)
+{
+    Accept = false;
+    if (OnDragOver)
+        OnDragOver(Sender, Source, X, Y, State, Accept);
+}
+
+void TSchemaDesignArea::_DragDrop(QObject* Sender, QObject* Source, int X, int Y)
+{
+    if (OnDragDrop)
+        OnDragDrop(Sender, Source, X, Y);
+}
+
+bool TSchemaDesignArea::AcceptsDrag(QDropEvent* event)
+{
+    QWidget* source = DragSource(event->mimeData());
+    bool accept = false;
+    if (source) {
+        const QPoint pos = event->position().toPoint();
+        Guarded(this, [&] { _DragOver(this, source, pos.x(), pos.y(), event->dropAction(), accept); });
+    }
+    return accept;
+}
+
+void TSchemaDesignArea::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (AcceptsDrag(event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TSchemaDesignArea::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (AcceptsDrag(event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TSchemaDesignArea::dropEvent(QDropEvent* event)
+{
+    QWidget* source = DragSource(event->mimeData());
+    if (!source || !AcceptsDrag(event)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    const QPoint pos = event->position().toPoint();
+    Guarded(this, [&] { _DragDrop(this, source, pos.x(), pos.y()); });
 }
 
 } // namespace schemakit

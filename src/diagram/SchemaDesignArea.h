@@ -2,6 +2,7 @@
 
 #include "SchemaTypes.h"
 
+#include "../package/ControlDrag.h"
 #include "../package/ImageList.h"
 #include "../package/ScrollBox.h"
 
@@ -45,6 +46,12 @@ public:
     TSchemaRelationEvent OnAddRelation;
     TSchemaRelationEvent OnDeleteRelation;
     TSchemaCloseEvent OnClose; // carried only; nothing raises it
+    // Drags from other controls of the application: whether one may be dropped
+    // at (X, Y), and the drop. Sender is the control under the mouse, the pane
+    // or one of its boxes, and X, Y are in that control's coordinates. Drags of
+    // rows between boxes (linking) never come here.
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
 
     // --- boxes ---
     // Makes a box of the given kind at the top-left corner and raises OnAddItem.
@@ -95,6 +102,11 @@ public:
     void ChangeItemFont(QObject* sender);
     void ChangeBackground(QObject* sender);
 
+    // The drop-target handlers; Qt's drag events and the boxes (for drags that
+    // are not theirs) call them, and so may tests.
+    void _DragOver(QObject* Sender, QObject* Source, int X, int Y, Qt::DropAction State, bool& Accept);
+    void _DragDrop(QObject* Sender, QObject* Source, int X, int Y);
+
     // Draws the diagram as the pane shows it.
     void DrawCanvas(QPainter& canvas);
 
@@ -118,8 +130,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    bool AcceptsDrag(QDropEvent* event);
+
     void TakeRelation(TSchemaRelation* link);
     void PaintRelations(QPainter& painter, const QRect& area);
     TSchemaItem* NewItem(const QString& caption, TSchemaControlType controlType, void* object, bool setObject);

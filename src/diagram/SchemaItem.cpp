@@ -14,6 +14,7 @@
 #include "../package/SchmCnst.h"
 #include "../package/SysUtils.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QMenu>
 #include <QPainter>
@@ -819,15 +820,38 @@ TSchemaItem* SourceBox(QObject* source)
 
 } // namespace
 
-void TSchemaItem::_DragOver(QObject*, QObject* source, int, int, Qt::DropAction, bool& accept)
+QPoint TSchemaItem::ToBox(QObject* sender, int x, int y) const
+{
+    // Drag positions come in the coordinates of the inner control's viewport.
+    QWidget* from = FItemControl;
+    if (auto* view = qobject_cast<QAbstractScrollArea*>(sender))
+        from = view->viewport();
+    else if (auto* widget = qobject_cast<QWidget*>(sender))
+        from = widget;
+    return from && (from == this || isAncestorOf(from)) ? from->mapTo(this, QPoint(x, y)) : QPoint(x, y);
+}
+
+void TSchemaItem::_DragOver(QObject* sender, QObject* source, int x, int y, Qt::DropAction state, bool& accept)
 {
     auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data());
+    if (pane && !SourceBox(source)) {
+        // Not a row of a box: a drag the pane's owner may take (a table dropped
+        // on the diagram), with the box as the control it is over.
+        const QPoint at = ToBox(sender, x, y);
+        pane->_DragOver(this, source, at.x(), at.y(), state, accept);
+        return;
+    }
     accept = pane && !pane->ReadOnly() && SourceBox(source);
 }
 
-void TSchemaItem::_DragDrop(QObject*, QObject* source, int x, int y)
+void TSchemaItem::_DragDrop(QObject* sender, QObject* source, int x, int y)
 {
     auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data());
+    if (pane && !SourceBox(source)) {
+        const QPoint at = ToBox(sender, x, y);
+        pane->_DragDrop(this, source, at.x(), at.y());
+        return;
+    }
     TSchemaItem* sourceBox = SourceBox(source);
     if (!pane || pane->ReadOnly() || !sourceBox)
         return;

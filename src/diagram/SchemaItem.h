@@ -123,7 +123,9 @@ public:
 
     // --- linking rows by drag and drop ---
     // Whether a drag from `source` may be dropped on this box's list: the pane
-    // is not read-only and the source is the list of a list kind box.
+    // is not read-only and the source is the list of a list kind box. A drag
+    // from any other control goes to the pane's OnDragOver and OnDragDrop, with
+    // this box as the sender and the position in the box's coordinates.
     void _DragOver(QObject* sender, QObject* source, int x, int y, Qt::DropAction state, bool& accept);
     // Links the source box's current row to the row at (x, y) of this box's
     // list (the list's client coordinates).
@@ -151,6 +153,7 @@ protected:
     void CloseRequested() override;
 
 private:
+    QPoint ToBox(QObject* sender, int x, int y) const;
     void CreateItemControl();
     void ApplyControlFont(const TFont& font);
     TSchemaSubItem* NewSubItem(const QString& itemName, int parentItem, bool checked, void* object, bool setObject);

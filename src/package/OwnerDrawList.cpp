@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 
+#include <algorithm>
+
 namespace schemakit {
 
 namespace {
@@ -41,7 +43,7 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
     {
-        return {FList->viewport()->width(), FList->ItemHeight()};
+        return {std::max(FList->viewport()->width(), FList->ScrollWidth()), FList->ItemHeight()};
     }
 
 private:
@@ -86,9 +88,56 @@ void TCustomListBox::SetObjects(int index, void* object)
 
 int TCustomListBox::AddObject(const QString& text, void* object)
 {
-    auto* it = new QListWidgetItem(text, this);
+    int at = count();
+    if (FSorted) {
+        // After the entries that sort before or equal to it, so that equal names
+        // keep the order they came in; appending sorted input costs one compare.
+        int low = 0;
+        int high = count();
+        if (high > 0 && QString::compare(item(high - 1)->text(), text, Qt::CaseInsensitive) <= 0)
+            low = high;
+        while (low < high) {
+            const int mid = (low + high) / 2;
+            if (QString::compare(item(mid)->text(), text, Qt::CaseInsensitive) <= 0)
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        at = low;
+    }
+    auto* it = new QListWidgetItem(text);
     it->setData(kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
-    return count() - 1;
+    insertItem(at, it);
+    return at;
+}
+
+void TCustomListBox::SetSorted(bool value)
+{
+    if (value == FSorted)
+        return;
+    FSorted = value;
+    if (!value || count() < 2)
+        return;
+    QList<QListWidgetItem*> items;
+    items.reserve(count());
+    while (count() > 0)
+        items.append(takeItem(0));
+    std::stable_sort(items.begin(), items.end(), [](const QListWidgetItem* a, const QListWidgetItem* b) {
+        return QString::compare(a->text(), b->text(), Qt::CaseInsensitive) < 0;
+    });
+    for (QListWidgetItem* it : items)
+        addItem(it);
+}
+
+void TCustomListBox::SetScrollWidth(int value)
+{
+    value = std::max(value, 0);
+    if (value == FScrollWidth)
+        return;
+    FScrollWidth = value;
+    setHorizontalScrollBarPolicy(value > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    doItemsLayout();
+    viewport()->update();
 }
 
 void TCustomListBox::Delete(int index)

@@ -41,6 +41,16 @@ public:
     void Delete(int index);
     void Clear();
 
+    // A sorted list keeps its entries in alphabetical order, letters compared
+    // without case: AddObject puts an entry where it belongs and returns its
+    // index, and turning sorting on sorts what is there.
+    bool Sorted() const noexcept { return FSorted; }
+    void SetSorted(bool value);
+    // How wide the rows are for horizontal scrolling, in pixels; 0 (the start)
+    // means as wide as the list, with no horizontal scroll bar.
+    int ScrollWidth() const noexcept { return FScrollWidth; }
+    void SetScrollWidth(int value);
+
     int ItemHeight() const noexcept { return FItemHeight; }
     void SetItemHeight(int value);
     int TopIndex() const;
@@ -85,6 +95,8 @@ protected:
 private:
     TControlDragTarget FDrag{*this};
     int FItemHeight = 16;
+    int FScrollWidth = 0;
+    bool FSorted = false;
     mutable TTextMeasure FMeasure;
 };
 

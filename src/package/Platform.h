@@ -6,6 +6,7 @@
 #include "BoxWindow.h"
 #include "Color.h"
 #include "DialogService.h"
+#include "DrawGrid.h"
 #include "ErrorBoundary.h"
 #include "Exceptions.h"
 #include "Font.h"

@@ -1,6 +1,7 @@
 # Resource strings and the platform layer that stands in for the component framework.
 list(APPEND SCHEMAKIT_CORE_SOURCES
   package/Exceptions.cpp
+  package/GridGeometry.cpp
   package/ResourceStrings.cpp
   package/StringList.cpp
   package/SysUtils.cpp
@@ -11,6 +12,7 @@ list(APPEND SCHEMAKIT_GUI_SOURCES
   package/Color.cpp
   package/ControlDrag.cpp
   package/DialogService.cpp
+  package/DrawGrid.cpp
   package/ErrorBoundary.cpp
   package/Font.cpp
   package/GroupBox.cpp

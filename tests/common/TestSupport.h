@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtPrinters.h"
+
 #include <schemakit/package/DialogService.h>
 
 #include <QtGlobal>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtPrinters.h"
+
 #include <schemakit/engines/ZBDB.h>
 #include <schemakit/package/Exceptions.h>
 
@@ -10,11 +12,6 @@
 #include <memory>
 #include <ostream>
 
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace schemakit::test {
 

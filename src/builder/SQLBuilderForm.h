@@ -1,0 +1,166 @@
+#pragma once
+
+#include "ColumnGridView.h"
+#include "HandleRegistry.h"
+#include "SqlGeneration.h"
+
+#include "../diagram/SchemaTypes.h"
+#include "../package/DrawGrid.h"
+#include "../package/OwnerDrawList.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+
+namespace schemakit {
+
+class TImageList;
+class TSchemaDataEngine;
+class TSchemaDesignArea;
+
+// The query builder: a diagram of tables (boxes) whose fields (rows) a person
+// ticks, above a grid with one column per ticked field where aggregates, sorts,
+// filters, grouping and group filters are set; from both comes one SELECT
+// statement. Dropping a table from the table list makes a box with all its
+// fields and ticks "*"; ticking and unticking rows keeps the grid's columns in
+// step; deleting a box takes its columns away.
+//
+// The controls are the form's children and keep the names applications know
+// them by. The rules of the grid and of the statement live in plain code
+// (TColumnGridModel, GenerateSQL); the form gathers their inputs and shows
+// their results.
+class TfrmZBSQLBuilder : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmZBSQLBuilder(QWidget* AOwner = nullptr);
+    ~TfrmZBSQLBuilder() override;
+
+    // --- controls, owned by the form ---
+    TSchemaDesignArea* SchemaDesignArea = nullptr;
+    QWidget* pnlToolbar = nullptr;
+    TCustomListBox* lbTables = nullptr;
+    QSplitter* SplitterTables = nullptr; // between the diagram and the table list
+    QSplitter* SplitterGrid = nullptr;   // between the diagram and the pages
+    QTabWidget* pcSQL = nullptr;
+    QWidget* tsColumns = nullptr;
+    TColumnGrid* sgColumnGrid = nullptr;
+    QComboBox* cbTables = nullptr;
+    QComboBox* cbSorting = nullptr;
+    QComboBox* cbValues = nullptr;
+    QCheckBox* cbGroupBy = nullptr;
+    QWidget* tsOptions = nullptr;
+    QWidget* tsSQL = nullptr;
+    QPlainTextEdit* SQLMemo = nullptr;
+    QWidget* tsResults = nullptr;
+    QCheckBox* cbDistinct = nullptr;
+    QLineEdit* edWhere = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+    TImageList* imgSQL = nullptr; // 0: a table in the list, 1: a field in a box
+    QWidget* pnlTables = nullptr;
+
+    // --- properties ---
+    // Not owned; reads null once the engine is destroyed.
+    TSchemaDataEngine* DataEngine() const { return FDataEngine; }
+    void SetDataEngine(TSchemaDataEngine* Value);
+    // Set while a schema file is read into the pane: new boxes then get their
+    // rows from the file, not from the data engine.
+    bool InternalUpdate() const noexcept { return FInternalUpdate; }
+    void SetInternalUpdate(bool Value) noexcept { FInternalUpdate = Value; }
+    // The size of one check-box glyph, as measured when the form was made.
+    int CheckWidth() const noexcept { return FCheckWidth; }
+    int CheckHeight() const noexcept { return FCheckHeight; }
+
+    // --- events ---
+    TCustomListBox::TDrawItemEvent OnDrawTableItem;
+    TGetSchemaItemEvent OnGetTableName;
+    TGetSchemaSubItemEvent OnGetFieldName;
+    TSchemaItemEvent OnAddItem;    // Sender is the pane
+    TSchemaItemEvent OnDeleteItem; // Sender is the pane
+
+    // --- the statement ---
+    // The statement of the current diagram, grid and options; empty when
+    // nothing contributes. The template is filled through ExpandSQL, so a
+    // descendant that replaces ExpandSQL sees every macro; the values it is
+    // given stand in for the real texts, which are put in afterwards exactly
+    // as typed.
+    virtual QString GenerateSQL();
+    // Replaces the first Macro of SQL, with its optional section, by Value.
+    virtual void ExpandSQL(QString& SQL, const QString& Macro, const QString& Value);
+    void RemoveBlankLines(QString& SQL);
+    // The name a box is written under: in the table list (IsAlias false) or
+    // as the qualifier of its fields (IsAlias true).
+    QString GetTableName(TSchemaItem* Item, bool IsAlias);
+    QString GetFieldName(TSchemaSubItem* Item);
+    // The text of the SQL page: the statement given to the form or the last
+    // one generated, exactly (the page itself shows line ends its own way).
+    QString SQLText() const;
+    void SetSQLText(const QString& Text);
+    // What GenerateSQL works from: the pane's boxes and links, the grid's used
+    // columns and the options, as plain values.
+    TSQLSnapshot SQLSnapshot();
+
+    // --- the grid's columns ---
+    // The row a grid column stands for (the handle in its row 0), or null.
+    TSchemaSubItem* ColumnSubItem(int ACol) const;
+    // The handle a row's column carries; 0 for a row that never had one.
+    qint64 SubItemHandle(const TSchemaSubItem* Item) const { return FHandles.Handle(Item); }
+
+    // --- handlers, called by the controls and callable directly ---
+    void FormCreate(QObject* Sender);
+    void SchemaDesignAreaAddItem(QObject* Sender, TSchemaItem* Item);
+    void SchemaDesignAreaAddSubItem(QObject* Sender, TSchemaSubItem* Item);
+    void SchemaDesignAreaDeleteItem(QObject* Sender, TSchemaItem* Item);
+    void ItemCheckClick(QObject* Sender);
+    void SchemaDesignAreaDragOver(QObject* Sender, QObject* Source, int X, int Y, Qt::DropAction State, bool& Accept);
+    void SchemaDesignAreaDragDrop(QObject* Sender, QObject* Source, int X, int Y);
+    void sgColumnGridSelectCell(QObject* Sender, int ACol, int ARow, bool& CanSelect);
+    void cbInplaceChange(QObject* Sender);
+    void sgColumnGridDrawCell(QObject* Sender, int ACol, int ARow, const QRect& Rect, TGridDrawState State,
+                              QPainter& Canvas);
+    void DrawCheckBox(QPainter& Canvas, const QRect& Rect, bool Checked);
+    void GetCheckBoxSize();
+    void lbTablesDrawItem(QWidget* Control, int Index, const QRect& Rect, TOwnerDrawState State, QPainter& Canvas);
+    void pcSQLChange(QObject* Sender);
+
+    // Opens the editor of the grid's current cell, as Enter or F2 does.
+    void EditCurrentCell();
+    // The editor shown over the grid, or null.
+    QWidget* ActiveEditor() const;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void BuildControls();
+    void BindEvents();
+    void HideEditors();
+    // Shows the editor of a cell and loads it; false when the cell has none.
+    bool PlaceEditor(int ACol, int ARow);
+    void CancelEditor();
+    void ReplaceEditorsAtFirstCell();
+    void FillTableList();
+    void EngineDestroyed();
+
+    QPointer<TSchemaDataEngine> FDataEngine;
+    QString FSQLText;
+    THandleRegistry FHandles;
+    bool FInternalUpdate = false;
+    bool FDestroying = false;
+    bool FHidingEditors = false;
+    int FCheckWidth = 0;
+    int FCheckHeight = 0;
+};
+
+// Adds a box for a table dropped on the pane at (X, Y): the pane's OnAddItem
+// fills it, then its "*" row is ticked, which selects all its fields.
+TSchemaItem* AddNewItem(TSchemaDesignArea* Area, const QString& Caption, void* Data, int X, int Y);
+
+} // namespace schemakit

@@ -263,11 +263,13 @@ private:
             if (!column.Where.isEmpty())
                 FPieces.Filter.append(u" AND (").append(column.Where).append(u')');
             if (column.Grouping == QLatin1String("1")) {
-                FPieces.Groups += u", ";
-                if (FAnsi)
-                    FPieces.Groups.append(table).append(u'.').append(name);
-                else
-                    FPieces.Groups += name;
+                // No database groups by "t.*"; in stAnsi a grouped "*" column
+                // adds only its group filter.
+                if (!FAnsi) {
+                    FPieces.Groups.append(u", ").append(name);
+                } else if (name != QLatin1String("*")) {
+                    FPieces.Groups.append(u", ").append(table).append(u'.').append(name);
+                }
                 if (!column.Having.isEmpty())
                     FPieces.Having.append(u" AND (").append(column.Having).append(u')');
             }

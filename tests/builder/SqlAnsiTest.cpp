@@ -45,7 +45,7 @@ TEST(SqlGenerationAnsi, ChainsCyclesAndCompositeKeys)
 {
     // Chains in the order of their first box, unlinked boxes after a comma.
     SnapshotBuilder d;
-    d.Box(u"products"_s);
+    const quintptr products = d.Box(u"products"_s);
     const quintptr orders = d.Box(u"orders"_s);
     const quintptr regions = d.Box(u"regions"_s);
     const quintptr customers = d.Box(u"customers"_s);
@@ -65,6 +65,12 @@ TEST(SqlGenerationAnsi, ChainsCyclesAndCompositeKeys)
     EXPECT_EQ(d.Sql(stAnsi), u"SELECT  regions.name, COUNT(orders.order_id) \r\n"_s + from +
                                  u"GROUP BY regions.name \r\nORDER BY COUNT(orders.order_id) DESC\r\n"_s);
     EXPECT_TRUE(d.Sql(stLocal).endsWith(u"GROUP BY name \r\nORDER BY order_id DESC\r\n"));
+    // No database groups by "t.*": a grouped "*" column only adds its filter.
+    TSQLColumn& all = d.Column(products, u"*"_s);
+    all.Grouping = u"1"_s;
+    all.Having = u"COUNT(*) > 1"_s;
+    EXPECT_TRUE(d.Sql(stAnsi).contains(u"GROUP BY regions.name \r\nHAVING  (COUNT(*) > 1) \r\n"_s));
+    EXPECT_TRUE(d.Sql(stLocal).contains(u"GROUP BY name, * \r\n"_s));
 
     // A link between two boxes already in the chain adds its condition to the
     // ON of the later one.

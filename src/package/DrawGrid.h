@@ -63,6 +63,8 @@ public:
     int Row() const { return FRow; }
     // Makes a cell current when OnSelectCell allows it; returns whether it did.
     bool SetCurrent(int ACol, int ARow);
+    void SetCol(int Value) { SetCurrent(Value, FRow); }
+    void SetRow(int Value) { SetCurrent(FCol, Value); }
     // Makes a cell current without asking OnSelectCell, for an owner that has
     // done what a selection does itself.
     void SetCurrentQuietly(int ACol, int ARow);

@@ -13,6 +13,37 @@ using namespace schemakit;
 using namespace schemakit::test;
 using namespace Qt::StringLiterals;
 
+TEST_F(BuilderFormTest, AFreshFormShowsItsTextsAndAnEmptyGrid)
+{
+    QStringList pages;
+    for (int i = 0; i < form->pcSQL->count(); ++i)
+        pages << form->pcSQL->tabText(i);
+    EXPECT_EQ(pages, (QStringList{u"Columns"_s, u"Options"_s, u"SQL"_s, u"Results"_s}));
+    EXPECT_EQ(form->pcSQL->currentWidget(), form->tsColumns);
+    EXPECT_EQ(form->cbDistinct->text(), u"select the unique records only"_s);
+    EXPECT_FALSE(form->cbDistinct->isChecked());
+    QStringList values, sorts, captions;
+    for (int i = 0; i < form->cbValues->count(); ++i)
+        values << form->cbValues->itemText(i);
+    for (int i = 0; i < form->cbSorting->count(); ++i)
+        sorts << form->cbSorting->itemText(i);
+    for (int row = 0; row <= grHaving; ++row)
+        captions << Grid().Cells(0, row);
+    EXPECT_EQ(values, (QStringList{QString(), u"Count"_s, u"Summa"_s, u"Maximum"_s, u"Minimum"_s, u"Average"_s}));
+    EXPECT_EQ(sorts, (QStringList{QString(), u"Ascending"_s, u"Descending"_s}));
+    EXPECT_EQ(captions, (QStringList{u"Field"_s, u"Table"_s, u"Calculate"_s, u"Sort"_s, u"Where"_s, u"Grouping"_s,
+                                     u"Having"_s}));
+
+    TColumnGrid* grid = form->sgColumnGrid;
+    EXPECT_EQ(grid->ColCount(), 2);
+    EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_EQ(grid->ColWidths(1), 100);
+    EXPECT_EQ(grid->RowHeights(3), 19);
+    EXPECT_EQ(form->ActiveEditor(), nullptr);
+    EXPECT_GT(form->CheckWidth(), 0);
+    EXPECT_EQ(form->GenerateSQL(), QString());
+}
+
 TEST_F(BuilderFormTest, TicksAndUnticksKeepOneColumnPerTickedRow)
 {
     TSchemaItem* customer = Drop(u"customer"_s);

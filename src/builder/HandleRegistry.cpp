@@ -72,7 +72,12 @@ qint64 THandleRegistry::Track(QObject* Object)
     // destroyed() comes from ~QObject, when only the address is left; the
     // address is all Forget needs.
     if (!known)
-        QObject::connect(Object, &QObject::destroyed, FWatcher.get(), [this, Object] { Forget(Object); });
+        QObject::connect(Object, &QObject::destroyed, FWatcher.get(), [this, Object] {
+            const qint64 gone = Handle(Object);
+            Forget(Object);
+            if (OnDestroyed && gone != 0)
+                OnDestroyed(gone);
+        });
     return handle;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <memory>
 
 class QObject;
@@ -51,6 +52,9 @@ public:
     }
 
     qsizetype Count() const { return FObjects.size(); }
+
+    // Told when a tracked object is destroyed, with the handle it had.
+    std::function<void(qint64 Handle)> OnDestroyed;
 
 private:
     QHash<qint64, void*> FObjects;

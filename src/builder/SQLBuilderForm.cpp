@@ -223,6 +223,10 @@ void TfrmZBSQLBuilder::BuildControls()
     columnsLayout->setContentsMargins(0, 0, 0, 0);
     sgColumnGrid = new TColumnGrid(tsColumns);
     sgColumnGrid->setObjectName(QStringLiteral("sgColumnGrid"));
+    // A one-pixel border, so that the editors, placed by the grid's own
+    // position plus one, cover their cells exactly in every style.
+    sgColumnGrid->setFrameStyle(QFrame::Box | QFrame::Plain);
+    sgColumnGrid->setLineWidth(1);
     columnsLayout->addWidget(sgColumnGrid);
     // The in-place editors lie hidden on the page, above the grid.
     auto makeCombo = [this](const char* name) {
@@ -289,8 +293,9 @@ void TfrmZBSQLBuilder::BindEvents()
         sgColumnGridDrawCell(s, c, r, rect, st, p);
     };
     sgColumnGrid->OnEditCell = [this](QObject*, int, int) { EditCurrentCell(); };
-    // A column scrolled away takes its editor's cell with it.
-    sgColumnGrid->OnTopLeftChanged = [this](QObject*) { HideEditors(); };
+    // The open editor follows its cell when the grid scrolls or its columns move.
+    sgColumnGrid->OnLayoutChanged = [this](QObject*) { RepositionEditor(); };
+    FHandles.OnDestroyed = [this](qint64 handle) { SubItemDestroyed(handle); };
 
     for (QComboBox* combo : {cbTables, cbValues, cbSorting}) {
         connect(combo, &QComboBox::activated, this, [this, combo] { Guarded(this, [&] { cbInplaceChange(combo); }); });
@@ -393,7 +398,14 @@ void TfrmZBSQLBuilder::SchemaDesignAreaAddItem(QObject*, TSchemaItem* Item)
         Item->AddSubItem(kAllFields.toString(), -1, false);
         if (TSchemaDataEngine* engine = SchemaDesignArea->DataEngine()) {
             TStringList fields;
-            engine->FillSubItemList(Item, fields);
+            try {
+                engine->FillSubItemList(Item, fields);
+            } catch (const Exception& e) {
+                // The pane drops the half-made box without a word; the person
+                // who dropped the table should know why nothing came.
+                ReportError(e.Message(), this);
+                throw;
+            }
             for (int i = 0; i < fields.Count(); ++i) {
                 if (TSchemaSubItem* row = Item->AddSubItem(fields.Strings(i), -1, false))
                     row->SetData(fields.Objects(i));
@@ -403,6 +415,7 @@ void TfrmZBSQLBuilder::SchemaDesignAreaAddItem(QObject*, TSchemaItem* Item)
         }
     }
     cbTables->addItem(Item->Caption());
+    FListedBoxes.insert(Item);
     if (OnAddItem)
         OnAddItem(SchemaDesignArea, Item);
 }
@@ -418,12 +431,18 @@ void TfrmZBSQLBuilder::SchemaDesignAreaDeleteItem(QObject*, TSchemaItem* Item)
         OnDeleteItem(SchemaDesignArea, Item);
     if (FDestroying)
         return;
+    const bool wasChanging = std::exchange(FHidingEditors, true);
     const int removed = sgColumnGrid->Model().RemoveColumnsWhere([&](qint64 handle) {
         const auto* row = static_cast<const TSchemaSubItem*>(FHandles.Resolve(handle));
         return row && row->ItemOwner() == Item;
     });
+    FHidingEditors = wasChanging;
     if (removed > 0)
         ReplaceEditorsAtFirstCell();
+    // A box that failed while it was being made never got its choice, and
+    // must not take another box's.
+    if (!FListedBoxes.remove(Item))
+        return;
     const int choice = cbTables->findText(Item->Caption(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (choice >= 0)
         cbTables->removeItem(choice);
@@ -455,11 +474,27 @@ void TfrmZBSQLBuilder::ItemCheckClick(QObject* Sender)
     const qint64 handle = checked ? FHandles.Track(row) : FHandles.Handle(row);
     const int col = grid.FindColumn(handle);
     if (col >= 0 && !checked) {
+        const bool wasChanging = std::exchange(FHidingEditors, true);
         grid.RemoveColumnAt(col);
+        FHidingEditors = wasChanging;
         ReplaceEditorsAtFirstCell();
     } else if (col < 0 && checked) {
         grid.AddColumnFor(handle, box->Caption());
     }
+    sgColumnGrid->viewport()->update();
+}
+
+void TfrmZBSQLBuilder::SubItemDestroyed(qint64 Handle)
+{
+    // A row deleted from its box takes its column along, as unticking does; a
+    // box's own rows have lost their columns when the box was announced gone.
+    if (FDestroying)
+        return;
+    const bool wasChanging = std::exchange(FHidingEditors, true);
+    const bool removed = sgColumnGrid->Model().RemoveColumnFor(Handle);
+    FHidingEditors = wasChanging;
+    if (removed)
+        ReplaceEditorsAtFirstCell();
     sgColumnGrid->viewport()->update();
 }
 
@@ -526,8 +561,15 @@ void TfrmZBSQLBuilder::HideEditors()
 {
     // Hiding is not leaving: an editor taken away by the program commits nothing.
     const bool wasHiding = std::exchange(FHidingEditors, true);
-    for (QWidget* editor : std::initializer_list<QWidget*>{cbTables, cbValues, cbSorting, cbGroupBy, edWhere})
+    bool hadFocus = false;
+    for (QWidget* editor : std::initializer_list<QWidget*>{cbTables, cbValues, cbSorting, cbGroupBy, edWhere}) {
+        hadFocus = hadFocus || (!editor->isHidden() && editor->hasFocus());
         editor->hide();
+    }
+    // Hiding the focused control would let the focus wander down the tab
+    // order (to OK, say); it goes back to the grid instead.
+    if (hadFocus && !FDestroying && pcSQL->currentWidget() == tsColumns)
+        sgColumnGrid->setFocus(Qt::OtherFocusReason);
     FHidingEditors = wasHiding;
 }
 
@@ -574,17 +616,42 @@ bool TfrmZBSQLBuilder::PlaceEditor(int ACol, int ARow)
     else
         edWhere->setText(text);
 
-    QRect cell = sgColumnGrid->CellRect(ACol, ARow);
-    if (cell.isEmpty()) {
+    if (sgColumnGrid->CellRect(ACol, ARow).isEmpty())
         sgColumnGrid->MakeVisible(ACol, ARow);
-        cell = sgColumnGrid->CellRect(ACol, ARow);
-    }
-    cell.translate(sgColumnGrid->viewport()->mapTo(tsColumns, QPoint(0, 0)));
-    editor->setGeometry(InplaceEditorRect(kind, cell, QSize(FCheckWidth, FCheckHeight)));
+    editor->setGeometry(EditorRect(kind, ACol, ARow));
     editor->show();
+    // Showing a control may lay the page out again, moving the cell.
+    editor->setGeometry(EditorRect(kind, ACol, ARow));
     editor->raise();
     editor->setFocus(Qt::OtherFocusReason);
     return true;
+}
+
+QRect TfrmZBSQLBuilder::EditorRect(TColumnEditor Kind, int ACol, int ARow) const
+{
+    // The cell as the grid knows it, shifted by where the grid lies on its page.
+    const QRect cell = sgColumnGrid->CellRect(ACol, ARow).translated(sgColumnGrid->pos());
+    return InplaceEditorRect(Kind, cell, QSize(FCheckWidth, FCheckHeight));
+}
+
+void TfrmZBSQLBuilder::RepositionEditor()
+{
+    QWidget* editor = ActiveEditor();
+    if (!editor || FHidingEditors)
+        return;
+    const int col = sgColumnGrid->Col();
+    const int row = sgColumnGrid->Row();
+    const TColumnEditor kind = sgColumnGrid->Model().EditorForCell(col, row);
+    if (kind != ceNone && !sgColumnGrid->CellRect(col, row).isEmpty()) {
+        editor->setGeometry(EditorRect(kind, col, row));
+        return;
+    }
+    // The cell went out of sight: what was typed or ticked is kept, a
+    // drop-down simply closes.
+    if (editor == edWhere || editor == cbGroupBy)
+        Commit(editor, false);
+    else
+        HideEditors();
 }
 
 void TfrmZBSQLBuilder::EditCurrentCell()
@@ -607,6 +674,11 @@ void TfrmZBSQLBuilder::CancelEditor()
 
 void TfrmZBSQLBuilder::cbInplaceChange(QObject* Sender)
 {
+    Commit(Sender, true);
+}
+
+void TfrmZBSQLBuilder::Commit(QObject* Sender, bool FocusGrid)
+{
     TColumnGridModel& grid = sgColumnGrid->Model();
     const int col = sgColumnGrid->Col();
     const int row = sgColumnGrid->Row();
@@ -617,7 +689,7 @@ void TfrmZBSQLBuilder::cbInplaceChange(QObject* Sender)
             grid.CommitChoice(col, row, combo->currentText(), field ? QStringView(field->Caption()) : QStringView());
         if (commit.Refused) {
             combo->setCurrentIndex(0);
-            Dialogs().ShowMessage(commit.Warning, this);
+            Dialogs().ShowWarning(commit.Warning, this);
         }
         combo->hide();
     } else if (Sender == cbGroupBy) {
@@ -630,7 +702,7 @@ void TfrmZBSQLBuilder::cbInplaceChange(QObject* Sender)
     }
     FHidingEditors = wasHiding;
     sgColumnGrid->viewport()->update();
-    if (pcSQL->currentWidget() == tsColumns)
+    if (FocusGrid && pcSQL->currentWidget() == tsColumns)
         sgColumnGrid->setFocus(Qt::OtherFocusReason);
 }
 
@@ -646,13 +718,20 @@ bool TfrmZBSQLBuilder::eventFilter(QObject* Watched, QEvent* Event)
             return true;
         }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            Guarded(this, [&] { cbInplaceChange(editor); });
+            // A drop-down that shows no choice has nothing to commit: Enter
+            // leaves its cell as it was.
+            auto* combo = qobject_cast<QComboBox*>(editor);
+            if (combo && combo->currentIndex() < 0)
+                CancelEditor();
+            else
+                Guarded(this, [&] { cbInplaceChange(editor); });
             return true;
         }
     } else if (Event->type() == QEvent::FocusOut && (editor == edWhere || editor == cbGroupBy)) {
-        // The edit box and the check box commit when the user leaves them.
+        // The edit box and the check box commit when the user leaves them,
+        // and the focus goes where the user sent it.
         if (!FHidingEditors && !editor->isHidden() && LeftForAnotherControl(static_cast<QFocusEvent*>(Event)))
-            Guarded(this, [&] { cbInplaceChange(editor); });
+            Guarded(this, [&] { Commit(editor, false); });
     }
     return QDialog::eventFilter(Watched, Event);
 }

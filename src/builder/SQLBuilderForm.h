@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QSet>
 
 class QCheckBox;
 class QComboBox;
@@ -145,12 +146,19 @@ private:
     // Shows the editor of a cell and loads it; false when the cell has none.
     bool PlaceEditor(int ACol, int ARow);
     void CancelEditor();
+    // Commits an editor into the current cell; the grid takes the focus only
+    // when the commit did not come from the user leaving for another control.
+    void Commit(QObject* Sender, bool FocusGrid);
+    QRect EditorRect(TColumnEditor Kind, int ACol, int ARow) const;
+    void RepositionEditor();
+    void SubItemDestroyed(qint64 Handle);
     void ReplaceEditorsAtFirstCell();
     void FillTableList();
     void EngineDestroyed();
 
     QPointer<TSchemaDataEngine> FDataEngine;
     QString FSQLText;
+    QSet<const TSchemaItem*> FListedBoxes; // boxes whose caption is among the Table choices
     THandleRegistry FHandles;
     bool FInternalUpdate = false;
     bool FDestroying = false;

@@ -99,6 +99,11 @@ void TQtDialogService::ShowMessage(const QString& text, QWidget* parent)
     QMessageBox::information(parent, QString(), text, QMessageBox::Ok);
 }
 
+void TQtDialogService::ShowWarning(const QString& text, QWidget* parent)
+{
+    QMessageBox::warning(parent, QString(), text, QMessageBox::Ok);
+}
+
 int TQtDialogService::ExecuteModal(QDialog& form)
 {
     return form.exec();
@@ -168,6 +173,12 @@ bool TScriptedDialogService::ExecuteSaveDialog(QString& fileName, const QString&
 void TScriptedDialogService::ShowMessage(const QString& text, QWidget*)
 {
     Requests.append({QStringLiteral("message"), text});
+    Messages.append(text);
+}
+
+void TScriptedDialogService::ShowWarning(const QString& text, QWidget*)
+{
+    Requests.append({QStringLiteral("warning"), text});
     Messages.append(text);
 }
 

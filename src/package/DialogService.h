@@ -33,6 +33,8 @@ public:
                                    QWidget* parent) = 0;
     // A message box with an OK button.
     virtual void ShowMessage(const QString& text, QWidget* parent) = 0;
+    // The same with a warning's look; by default a plain message.
+    virtual void ShowWarning(const QString& text, QWidget* parent) { ShowMessage(text, parent); }
     // Runs a form modally; returns its result (QDialog::Accepted or Rejected).
     virtual int ExecuteModal(QDialog& form) = 0;
 };
@@ -55,6 +57,7 @@ public:
     bool ExecuteSaveDialog(QString& fileName, const QString& filter, const QString& defaultExt,
                            QWidget* parent) override;
     void ShowMessage(const QString& text, QWidget* parent) override;
+    void ShowWarning(const QString& text, QWidget* parent) override;
     int ExecuteModal(QDialog& form) override;
 };
 
@@ -63,7 +66,7 @@ public:
 class TScriptedDialogService : public TDialogService {
 public:
     struct Request {
-        QString Kind; // "font", "color", "open", "save", "message", "modal"
+        QString Kind; // "font", "color", "open", "save", "message", "warning", "modal"
         QString Text; // the message, the dialog's filter, or the form's object name
     };
 
@@ -86,7 +89,9 @@ public:
                            QWidget* parent) override;
     bool ExecuteSaveDialog(QString& fileName, const QString& filter, const QString& defaultExt,
                            QWidget* parent) override;
+    // Both kinds of message land in Messages; Requests tells them apart.
     void ShowMessage(const QString& text, QWidget* parent) override;
+    void ShowWarning(const QString& text, QWidget* parent) override;
     int ExecuteModal(QDialog& form) override;
 
     void Reset();

@@ -45,6 +45,7 @@ void TDrawGrid::SetColCount(int Value)
         FCol = Value - 1;
     UpdateScrollBars();
     viewport()->update();
+    LayoutChanged();
 }
 
 void TDrawGrid::SetRowCount(int Value)
@@ -55,6 +56,7 @@ void TDrawGrid::SetRowCount(int Value)
         FRow = Value - 1;
     UpdateScrollBars();
     viewport()->update();
+    LayoutChanged();
 }
 
 void TDrawGrid::SetDefaultColWidth(int Value)
@@ -63,6 +65,7 @@ void TDrawGrid::SetDefaultColWidth(int Value)
     std::fill(FLayout.Cols.Sizes.begin(), FLayout.Cols.Sizes.end(), FDefaultColWidth);
     UpdateScrollBars();
     viewport()->update();
+    LayoutChanged();
 }
 
 void TDrawGrid::SetDefaultRowHeight(int Value)
@@ -71,6 +74,7 @@ void TDrawGrid::SetDefaultRowHeight(int Value)
     std::fill(FLayout.Rows.Sizes.begin(), FLayout.Rows.Sizes.end(), FDefaultRowHeight);
     UpdateScrollBars();
     viewport()->update();
+    LayoutChanged();
 }
 
 void TDrawGrid::SetColWidths(int Index, int Value)
@@ -80,6 +84,7 @@ void TDrawGrid::SetColWidths(int Index, int Value)
     FLayout.Cols.Sizes[Index] = std::max(Value, 0);
     UpdateScrollBars();
     viewport()->update();
+    LayoutChanged();
 }
 
 void TDrawGrid::SetRowHeights(int Index, int Value)
@@ -89,6 +94,7 @@ void TDrawGrid::SetRowHeights(int Index, int Value)
     FLayout.Rows.Sizes[Index] = std::max(Value, 0);
     UpdateScrollBars();
     viewport()->update();
+    LayoutChanged();
 }
 
 void TDrawGrid::InsertColumn(int Index)
@@ -99,6 +105,7 @@ void TDrawGrid::InsertColumn(int Index)
         ++FCol;
     UpdateScrollBars();
     viewport()->update();
+    LayoutChanged();
 }
 
 void TDrawGrid::DeleteColumn(int Index)
@@ -110,6 +117,7 @@ void TDrawGrid::DeleteColumn(int Index)
         FCol = std::max(FixedCols(), FCol - 1);
     UpdateScrollBars();
     viewport()->update();
+    LayoutChanged();
 }
 
 void TDrawGrid::MoveColumn(int FromIndex, int ToIndex)
@@ -126,6 +134,7 @@ void TDrawGrid::MoveColumn(int FromIndex, int ToIndex)
     else if (ToIndex <= FCol && FCol < FromIndex)
         ++FCol;
     viewport()->update();
+    LayoutChanged();
 }
 
 void TDrawGrid::MoveColumnData(int FromIndex, int ToIndex)
@@ -197,8 +206,7 @@ void TDrawGrid::MakeVisible(int ACol, int ARow)
     FLayout.Rows.ScrollInView(ARow, viewport()->height());
     if (oldLeft != LeftCol() || oldTop != TopRow()) {
         UpdateScrollBars();
-        if (OnTopLeftChanged)
-            Guarded(this, [this] { OnTopLeftChanged(this); });
+        TopLeftMoved();
     }
 }
 
@@ -215,9 +223,21 @@ void TDrawGrid::SetFirst(TGridAxis& Axis, int Value)
     if (Axis.First == old)
         return;
     UpdateScrollBars();
+    TopLeftMoved();
+}
+
+void TDrawGrid::TopLeftMoved()
+{
     viewport()->update();
     if (OnTopLeftChanged)
         Guarded(this, [this] { OnTopLeftChanged(this); });
+    LayoutChanged();
+}
+
+void TDrawGrid::LayoutChanged()
+{
+    if (OnLayoutChanged)
+        Guarded(this, [this] { OnLayoutChanged(this); });
 }
 
 void TDrawGrid::UpdateScrollBars()
@@ -225,8 +245,11 @@ void TDrawGrid::UpdateScrollBars()
     // The bars count scrolled cells, not pixels, as the grid scrolls a whole
     // cell at a time.
     FSyncingScrollBars = true;
+    const int oldLeft = LeftCol();
+    const int oldTop = TopRow();
     FLayout.Cols.ClampFirst(viewport()->width());
     FLayout.Rows.ClampFirst(viewport()->height());
+    const bool moved = oldLeft != LeftCol() || oldTop != TopRow();
     horizontalScrollBar()->setRange(0, FLayout.Cols.MaxFirst(viewport()->width()) - FixedCols());
     horizontalScrollBar()->setPageStep(1);
     horizontalScrollBar()->setValue(LeftCol() - FixedCols());
@@ -234,6 +257,8 @@ void TDrawGrid::UpdateScrollBars()
     verticalScrollBar()->setPageStep(1);
     verticalScrollBar()->setValue(TopRow() - FixedRows());
     FSyncingScrollBars = false;
+    if (moved)
+        TopLeftMoved();
 }
 
 void TDrawGrid::scrollContentsBy(int, int)
@@ -242,9 +267,7 @@ void TDrawGrid::scrollContentsBy(int, int)
         return;
     FLayout.Cols.First = FixedCols() + horizontalScrollBar()->value();
     FLayout.Rows.First = FixedRows() + verticalScrollBar()->value();
-    viewport()->update();
-    if (OnTopLeftChanged)
-        Guarded(this, [this] { OnTopLeftChanged(this); });
+    TopLeftMoved();
 }
 
 void TDrawGrid::resizeEvent(QResizeEvent* event)

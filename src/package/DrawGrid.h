@@ -99,6 +99,10 @@ public:
     // Enter or F2 on the current cell.
     TCellEvent OnEditCell;
     std::function<void(QObject* Sender)> OnTopLeftChanged;
+    // After anything that moves cells on screen: scrolling, sizing, inserting,
+    // deleting or moving a column, changing the row count. Owners keep what
+    // they show over a cell in place here.
+    std::function<void(QObject* Sender)> OnLayoutChanged;
 
 protected:
     // Moves the owner's data of a column the user moved; by default only the
@@ -121,6 +125,8 @@ private:
     bool MoveCurrent(int ACol, int ARow, bool byKey);
     void ScrollCurrentInView();
     void UpdateScrollBars();
+    void LayoutChanged();
+    void TopLeftMoved();
     void SetFirst(TGridAxis& Axis, int Value);
     int MoveTarget(int X) const;
     int MoveMarkerX() const;

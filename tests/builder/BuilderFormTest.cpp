@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -31,8 +32,8 @@ TEST_F(BuilderFormTest, AFreshFormShowsItsTextsAndAnEmptyGrid)
         captions << Grid().Cells(0, row);
     EXPECT_EQ(values, (QStringList{QString(), u"Count"_s, u"Summa"_s, u"Maximum"_s, u"Minimum"_s, u"Average"_s}));
     EXPECT_EQ(sorts, (QStringList{QString(), u"Ascending"_s, u"Descending"_s}));
-    EXPECT_EQ(captions, (QStringList{u"Field"_s, u"Table"_s, u"Calculate"_s, u"Sort"_s, u"Where"_s, u"Grouping"_s,
-                                     u"Having"_s}));
+    EXPECT_EQ(captions,
+              (QStringList{u"Field"_s, u"Table"_s, u"Calculate"_s, u"Sort"_s, u"Where"_s, u"Grouping"_s, u"Having"_s}));
 
     TColumnGrid* grid = form->sgColumnGrid;
     EXPECT_EQ(grid->ColCount(), 2);
@@ -68,9 +69,11 @@ TEST_F(BuilderFormTest, TicksAndUnticksKeepOneColumnPerTickedRow)
         calls << u"leave %1 %2"_s.arg(caption, ColumnFields().join(u','));
     };
     form->pcSQL->setCurrentWidget(form->tsOptions);
+    Grid().SetCells(1, grSort, u"Ascending"_s);
     Row(customer, u"name"_s)->SetChecked(true);
     EXPECT_EQ(calls, (QStringList{u"enter name"_s, u"enter *"_s, u"leave * "_s, u"leave name name"_s}));
     EXPECT_EQ(form->pcSQL->currentWidget(), form->tsColumns);
+    EXPECT_EQ(Grid().Cells(1, grSort), QString()); // nothing of "*" stays with "name"
 
     Row(customer, u"id"_s)->SetChecked(true);
     EXPECT_EQ(ColumnFields(), (QStringList{u"name"_s, u"id"_s}));
@@ -185,7 +188,7 @@ TEST_F(BuilderFormTest, SelectingACellPlacesAndLoadsItsEditor)
     Grid().SetCells(1, grSort, u"Descending"_s);
     Grid().SetCells(1, grWhere, u"name <> ''"_s);
     TColumnGrid* grid = form->sgColumnGrid;
-    const QPoint offset = grid->viewport()->mapTo(form->tsColumns, QPoint(0, 0));
+    const QPoint offset = grid->pos();
 
     ASSERT_TRUE(grid->SetCurrent(1, grSort));
     EXPECT_EQ(form->ActiveEditor(), form->cbSorting);
@@ -229,6 +232,7 @@ TEST_F(BuilderFormTest, EditorsCommitIntoTheCurrentCell)
     form->cbValues->setCurrentIndex(form->cbValues->findText(u"Count"_s));
     form->cbInplaceChange(form->cbValues);
     EXPECT_EQ(dialogs->Messages, QStringList{u"You can not apply this aggregative function to *."_s});
+    EXPECT_EQ(dialogs->Requests.last().Kind, u"warning"_s);
     EXPECT_EQ(Grid().Cells(1, grCalculate), QString());
     EXPECT_EQ(form->cbValues->currentIndex(), 0);
     EXPECT_EQ(form->ActiveEditor(), nullptr);
@@ -244,6 +248,14 @@ TEST_F(BuilderFormTest, EditorsCommitIntoTheCurrentCell)
     form->cbInplaceChange(form->cbValues);
     EXPECT_EQ(Grid().Cells(1, grCalculate), QString());
     EXPECT_EQ(dialogs->Messages.size(), 1);
+    grid->SetCurrent(2, grSort);
+    form->cbSorting->setCurrentIndex(2);
+    form->cbInplaceChange(form->cbSorting);
+    EXPECT_EQ(Grid().Cells(2, grSort), u"Descending"_s);
+    grid->SetCurrent(2, grSort);
+    form->cbSorting->setCurrentIndex(0);
+    form->cbInplaceChange(form->cbSorting);
+    EXPECT_EQ(Grid().Cells(2, grSort), QString());
 
     // Grouping shows the Having row; unticking it in any column hides it.
     grid->SetCurrent(1, grGrouping);
@@ -319,6 +331,70 @@ TEST_F(BuilderFormTest, TheGridIsWorkedWithTheKeyboard)
     EXPECT_EQ(ColumnFields(), (QStringList{u"name"_s, u"id"_s}));
     EXPECT_EQ(grid->Col(), 1);
     EXPECT_TRUE(form->GenerateSQL().startsWith(u"SELECT  customer.name, customer.id"_s));
+}
+
+TEST_F(BuilderFormTest, NothingTypedOrChosenIsLostAndTheFocusStaysUseful)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    TSchemaItem* orders = Drop(u"orders"_s);
+    Row(orders, u"id"_s)->SetChecked(true);
+    Row(orders, u"cust_id"_s)->SetChecked(true);
+    Row(orders, u"total"_s)->SetChecked(true);
+    TColumnGrid* grid = form->sgColumnGrid;
+    form->resize(250, 453);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+    // Scrolling moves an open editor with its cell, and a cell scrolled out of
+    // sight keeps what was typed.
+    grid->SetCurrent(2, grWhere);
+    ASSERT_EQ(form->ActiveEditor(), form->edWhere);
+    form->edWhere->setText(u"cust_id > 3"_s);
+    grid->SetLeftCol(2);
+    EXPECT_EQ(form->edWhere->geometry().left(), grid->CellRect(2, grWhere).left() + grid->pos().x() + 1);
+    grid->SetLeftCol(3);
+    EXPECT_EQ(form->ActiveEditor(), nullptr);
+    EXPECT_EQ(Grid().Cells(2, grWhere), u"cust_id > 3"_s);
+    grid->SetLeftCol(1);
+
+    // Enter on a drop-down that shows no choice keeps the cell.
+    Grid().SetCells(1, grTable, u"renamed"_s);
+    grid->SetCurrent(1, grTable);
+    QTest::keyClick(form->cbTables, Qt::Key_Return);
+    EXPECT_EQ(Grid().Cells(1, grTable), u"renamed"_s);
+
+    // Leaving the edit box for another control commits it and leaves the focus there.
+    grid->SetCurrent(1, grWhere);
+    form->edWhere->setText(u"id < 10"_s);
+    form->lbTables->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(Grid().Cells(1, grWhere), u"id < 10"_s);
+    EXPECT_TRUE(form->lbTables->hasFocus());
+
+    // Ticking "*" unticks three rows, each re-placing the editors; the focus
+    // does not wander off to the buttons.
+    orders->GetSubItem(0)->SetChecked(true);
+    EXPECT_FALSE(form->btnOK->hasFocus());
+    EXPECT_FALSE(form->btnCancel->hasFocus());
+
+    // A row deleted from its box takes its column along.
+    Row(orders, u"total"_s)->SetChecked(true);
+    ASSERT_EQ(ColumnFields(), QStringList{u"total"_s});
+    Row(orders, u"id"_s)->SetChecked(true);
+    orders->DeleteSubItem(orders->GetIndexBySubItem(Row(orders, u"total"_s)));
+    EXPECT_EQ(ColumnFields(), QStringList{u"id"_s});
+}
+
+TEST_F(BuilderFormTest, ATableThatCannotBeReadIsReportedAndLeavesTheOthersAlone)
+{
+    Drop(u"customer"_s);
+    engine->OnGetSubItemList = [](QObject*, TSchemaItem*, TStringList&) {
+        throw Exception(u"no such table: customer"_s);
+    };
+    EXPECT_EQ(Drop(u"customer"_s), nullptr);
+    EXPECT_EQ(dialogs->Messages, QStringList{u"no such table: customer"_s});
+    EXPECT_EQ(form->SchemaDesignArea->GetItemCount(), 1);
+    ASSERT_EQ(form->cbTables->count(), 1);
+    EXPECT_EQ(form->cbTables->itemText(0), u"customer"_s);
 }
 
 TEST_F(BuilderFormTest, DraggingAHeaderMovesTheColumnAndItsWidth)

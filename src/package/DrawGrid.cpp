@@ -43,9 +43,7 @@ void TDrawGrid::SetColCount(int Value)
     FLayout.Cols.Sizes.resize(Value, FDefaultColWidth);
     if (FCol >= Value)
         FCol = Value - 1;
-    UpdateScrollBars();
-    viewport()->update();
-    LayoutChanged();
+    Relayout();
 }
 
 void TDrawGrid::SetRowCount(int Value)
@@ -54,44 +52,43 @@ void TDrawGrid::SetRowCount(int Value)
     FLayout.Rows.Sizes.resize(Value, FDefaultRowHeight);
     if (FRow >= Value)
         FRow = Value - 1;
-    UpdateScrollBars();
-    viewport()->update();
-    LayoutChanged();
+    Relayout();
 }
 
 void TDrawGrid::SetDefaultColWidth(int Value)
 {
     FDefaultColWidth = std::max(Value, 0);
     std::fill(FLayout.Cols.Sizes.begin(), FLayout.Cols.Sizes.end(), FDefaultColWidth);
-    UpdateScrollBars();
-    viewport()->update();
-    LayoutChanged();
+    Relayout();
 }
 
 void TDrawGrid::SetDefaultRowHeight(int Value)
 {
     FDefaultRowHeight = std::max(Value, 0);
     std::fill(FLayout.Rows.Sizes.begin(), FLayout.Rows.Sizes.end(), FDefaultRowHeight);
-    UpdateScrollBars();
-    viewport()->update();
-    LayoutChanged();
+    Relayout();
 }
 
 void TDrawGrid::SetColWidths(int Index, int Value)
 {
-    if (Index < 0 || Index >= ColCount())
-        return;
-    FLayout.Cols.Sizes[Index] = std::max(Value, 0);
-    UpdateScrollBars();
-    viewport()->update();
-    LayoutChanged();
+    SetCellSize(FLayout.Cols, Index, Value);
 }
 
 void TDrawGrid::SetRowHeights(int Index, int Value)
 {
-    if (Index < 0 || Index >= RowCount())
+    SetCellSize(FLayout.Rows, Index, Value);
+}
+
+void TDrawGrid::SetCellSize(TGridAxis& Axis, int Index, int Value)
+{
+    if (Index < 0 || Index >= Axis.Count())
         return;
-    FLayout.Rows.Sizes[Index] = std::max(Value, 0);
+    Axis.Sizes[Index] = std::max(Value, 0);
+    Relayout();
+}
+
+void TDrawGrid::Relayout()
+{
     UpdateScrollBars();
     viewport()->update();
     LayoutChanged();
@@ -103,9 +100,7 @@ void TDrawGrid::InsertColumn(int Index)
     FLayout.Cols.Sizes.insert(Index, FDefaultColWidth);
     if (FCol >= Index && FCol + 1 < ColCount())
         ++FCol;
-    UpdateScrollBars();
-    viewport()->update();
-    LayoutChanged();
+    Relayout();
 }
 
 void TDrawGrid::DeleteColumn(int Index)
@@ -115,9 +110,7 @@ void TDrawGrid::DeleteColumn(int Index)
     FLayout.Cols.Sizes.removeAt(Index);
     if (FCol > Index || FCol >= ColCount())
         FCol = std::max(FixedCols(), FCol - 1);
-    UpdateScrollBars();
-    viewport()->update();
-    LayoutChanged();
+    Relayout();
 }
 
 void TDrawGrid::MoveColumn(int FromIndex, int ToIndex)

@@ -126,6 +126,9 @@ private:
     void ScrollCurrentInView();
     void UpdateScrollBars();
     void LayoutChanged();
+    // After sizes or counts changed: scroll range, picture, owner.
+    void Relayout();
+    void SetCellSize(TGridAxis& Axis, int Index, int Value);
     void TopLeftMoved();
     void SetFirst(TGridAxis& Axis, int Value);
     int MoveTarget(int X) const;

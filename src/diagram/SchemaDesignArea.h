@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QSet>
 
+class QIODevice;
 class QPainter;
 
 namespace schemakit {
@@ -70,6 +71,22 @@ public:
     TSchemaRelation* GetRelation(int index) const;
     // Frees every box and link (boxes first); other children stay.
     void ClearAll();
+
+    // --- the schema file (".sch") ---
+    // Writes the diagram at the stream's position: a "[General]" section, then
+    // each box with its rows, then the links. Link colours, the tree structure of
+    // rows, window icons, Data slots and the pane's own properties are not kept.
+    void SaveToStream(QIODevice& stream) const;
+    // Writes through a temporary file, so a failed save keeps the old file.
+    // Raises EFileError when the file cannot be written.
+    void SaveToFile(const QString& fileName) const;
+    // Replaces the diagram by the one read from the stream's position to its end,
+    // through AddItem, AddSubItem and AddRelation (raising their events). A
+    // malformed number where one is required, or two rows linked twice, stops the
+    // load with an error; what was read before stays. Drawing is locked meanwhile.
+    void LoadFromStream(QIODevice& stream);
+    // Raises EFileError, leaving the pane as it was, when the file cannot be opened.
+    void LoadFromFile(const QString& fileName);
 
     // --- links ---
     // Links row `ssi1` of box `si1` (the parent end) to row `ssi2` of box `si2`

@@ -48,6 +48,14 @@ void TSchemaIcon::SetPicture(const QPixmap& picture)
     update();
 }
 
+void TSchemaIcon::SetIconType(TSCIconType value)
+{
+    if (value == FIconType)
+        return;
+    FIconType = value;
+    update();
+}
+
 void TSchemaIcon::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

@@ -4,11 +4,13 @@
 
 #include "ItemGeometry.h"
 #include "SchemaDesignArea.h"
+#include "SchemaFile.h"
 #include "SchemaItem.h"
 #include "SchemaListControls.h"
 #include "SchemaRelation.h"
 #include "SchemaShapes.h"
 #include "SchemaSubItem.h"
+#include "ShapeGeometry.h"
 #include "SchemaTypes.h"
 
 #include "../engines/SchemaDataEngine.h"

@@ -3,10 +3,13 @@ list(APPEND SCHEMAKIT_CORE_SOURCES
   diagram/ItemGeometry.cpp
   diagram/RelationGeometry.cpp
   diagram/Routing.cpp
+  diagram/SchemaFile.cpp
+  diagram/ShapeGeometry.cpp
 )
 list(APPEND SCHEMAKIT_GUI_SOURCES
   diagram/RelationDialog.cpp
   diagram/SchemaDesignArea.cpp
+  diagram/SchemaDesignAreaFile.cpp
   diagram/SchemaItem.cpp
   diagram/SchemaListControls.cpp
   diagram/SchemaRelation.cpp

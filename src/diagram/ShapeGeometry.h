@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+
+namespace schemakit {
+
+// The outline a text box draws behind its text. The ordinals are stored, so
+// the order never changes.
+enum TSchemaShapeKind : quint8 {
+    skNone = 0,
+    skRectangle = 1,
+    skRoundRect = 2,
+    skEllipse = 3,
+    skStar = 4,
+    skTriangle = 5,
+    skOctogon = 6,
+};
+
+// A rectangle by its four edges, the right and bottom ones just outside, as
+// the drawing of a shape measures them.
+struct TShapeEdges {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    QRect ToRect() const { return {Left, Top, Right - Left, Bottom - Top}; }
+    bool operator==(const TShapeEdges&) const = default;
+};
+
+// The corners of a polygon or an open outline, in drawing order.
+using TShapePath = QList<QPoint>;
+
+// What a shape of W × H pixels draws, in the box's coordinates: polygons filled
+// with the brush and outlined with the pen, open outlines drawn with the pen
+// only, and an optional filled rounded rectangle or ellipse; and the edges of
+// the text area inside it.
+struct TShapeOutline {
+    QList<TShapePath> Filled;
+    QList<TShapePath> Open;
+    bool RoundRect = false; // Bounds with corner ellipses of CornerSize × CornerSize
+    bool Ellipse = false;   // an ellipse filling Bounds
+    QRect Bounds;
+    int CornerSize = 0;
+    TShapeEdges TextArea;
+};
+
+// The outline of a shape kind at a size. Every number comes from here, so the
+// painting code only draws. An ellipse is drawn for skEllipse, as a person
+// choosing it expects.
+TShapeOutline ShapeOutline(TSchemaShapeKind Kind, int W, int H);
+
+// Vertical placement of laid-out text.
+enum TTextLayout : quint8 { tlTop = 0, tlCenter = 1, tlBottom = 2 };
+
+// How far the text area moves down so that text whose laid-out bottom edge is
+// TextBottom sits at the top, centre or bottom of a box H pixels high (integer
+// division, truncating, as the drawing has always measured it).
+int TextLayoutShift(TTextLayout Layout, int H, int TextBottom);
+
+} // namespace schemakit

@@ -1,5 +1,6 @@
 #include "SchemaDesignArea.h"
 
+#include "AutoArrange.h"
 #include "Routing.h"
 #include "SchemaItem.h"
 #include "SchemaRelation.h"
@@ -87,6 +88,10 @@ void TSchemaDesignArea::SetStateImages(TImageList* images)
 void TSchemaDesignArea::SetShowItemToolbar(bool value)
 {
     FShowItemToolbar = value;
+    if (value)
+        CreateItemToolbar();
+    else
+        DestroyItemToolbar();
 }
 
 // --- boxes -----------------------------------------------------------------------------
@@ -403,7 +408,54 @@ void TSchemaDesignArea::ReboundRelation(TSchemaRelation* relation, bool)
 
 void TSchemaDesignArea::Scrolled()
 {
+    // The toolbar is docked: it stays where it is while the diagram scrolls.
+    if (FcbItems) {
+        FcbItems->move(0, 0);
+        FcbItems->raise();
+    }
     ReboundRelations();
+}
+
+// --- arranging -------------------------------------------------------------------------
+
+void TSchemaDesignArea::AutoArrange()
+{
+    QList<int> ranks;
+    for (int i = 0; i < GetItemCount(); ++i)
+        ranks.append(GetItem(i)->GetRank());
+    for (const TZBSRank& rank : RankBoxes(ranks))
+        Dialogs().ShowMessage(QString::number(rank.RankWeight), this);
+}
+
+void TSchemaDesignArea::ArrangeItems(int Spacing)
+{
+    const int count = GetItemCount();
+    TArrangeInput input;
+    input.Spacing = Spacing;
+    QHash<const TSchemaItem*, int> position;
+    for (int i = 0; i < count; ++i) {
+        const TSchemaItem* box = GetItem(i);
+        position.insert(box, i);
+        input.Sizes.append(box->size());
+        input.Ranks.append(box->GetRank());
+    }
+    for (int i = 0; i < GetRelationCount(); ++i) {
+        const TSchemaRelation* link = GetRelation(i);
+        input.Links.append({position.value(link->ParentItem(), -1), position.value(link->ChildItem(), -1)});
+    }
+    const QList<QPoint> at = ArrangeBoxes(input);
+    // Content coordinates; the boxes live in the scrolled area's.
+    const QPoint offset = ScrollOffset();
+    const bool wasLocked = FIsLocked;
+    if (!wasLocked)
+        BeginUpdate();
+    for (int i = 0; i < count; ++i)
+        GetItem(i)->move(at.at(i) - offset);
+    if (!wasLocked)
+        EndUpdate();
+    ReboundRelations();
+    UpdateScrollRange();
+    viewport()->update();
 }
 
 // --- menu commands ---------------------------------------------------------------------
@@ -521,8 +573,7 @@ void TSchemaDesignArea::EndUpdate()
     FIsLocked = false;
 }
 
-void TSchemaDesignArea::_DragOver(QObject* Sender, QObject* Source, int X, int Y, Qt::DropAction State,
-                                  bool& Accept)
+void TSchemaDesignArea::_DragOver(QObject* Sender, QObject* Source, int X, int Y, Qt::DropAction State, bool& Accept)
 {
     Accept = false;
     if (OnDragOver)

@@ -6,8 +6,13 @@
 #include "../package/ImageList.h"
 #include "../package/ScrollBox.h"
 
+#include <QMenu>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QSet>
+#include <QToolBar>
+
+#include <memory>
 
 class QIODevice;
 class QPainter;
@@ -35,6 +40,8 @@ public:
     // Read-only panes open no menus on boxes or links and refuse row linking.
     bool ReadOnly() const noexcept { return FReadOnly; }
     void SetReadOnly(bool value) { FReadOnly = value; }
+    // A tool bar docked at the top of the pane, with a button per kind of box
+    // and a menu of the built-in icons; each adds a new box.
     bool ShowItemToolbar() const noexcept { return FShowItemToolbar; }
     void SetShowItemToolbar(bool value);
     // Read by each box and link once, when it is made.
@@ -124,6 +131,31 @@ public:
     void _DragOver(QObject* Sender, QObject* Source, int X, int Y, Qt::DropAction State, bool& Accept);
     void _DragDrop(QObject* Sender, QObject* Source, int X, int Y);
 
+    // --- arranging ---
+    // Ranks the boxes (rows plus 10 times their link weight) and shows every
+    // rank, highest first, in a message of its own. Moves nothing.
+    void AutoArrange();
+    // Places the boxes so that none overlap and linked boxes stand together,
+    // the highest-ranked first, from the top-left corner of the diagram with
+    // Spacing pixels between them; the links follow.
+    void ArrangeItems(int Spacing = 40);
+
+    // --- the item toolbar ---
+    // Both do nothing when the toolbar already is, or is not, there.
+    void CreateItemToolbar();
+    void DestroyItemToolbar();
+    // Click handlers: Sender's "Tag" property is the kind of box, or the icon type.
+    void AddNewItem(QObject* Sender);
+    void AddNewIcon(QObject* Sender);
+    // The toolbar's parts while it is shown, else null.
+    QWidget* ItemToolbarBand() const { return FcbItems; }
+    QToolBar* ItemToolbar() const { return FtbItems; }
+    TImageList* ItemToolbarImages() const { return FtbImages.get(); }
+    QMenu* IconMenu() const { return pmIconList; }
+    // New boxes of the toolbar get pseudo-random captions and positions from
+    // this generator; seed it for repeatable runs.
+    void SetRandomSeed(quint32 Seed) { FRandom.seed(Seed); }
+
     // Draws the diagram as the pane shows it.
     void DrawCanvas(QPainter& canvas);
 
@@ -165,6 +197,11 @@ private:
     QPointer<TImageList> FImages;
     QPointer<TImageList> FStateImages;
     bool FShowItemToolbar = false;
+    QPointer<QWidget> FcbItems;
+    QPointer<QToolBar> FtbItems;
+    std::unique_ptr<TImageList> FtbImages;
+    QPointer<QMenu> pmIconList;
+    QRandomGenerator FRandom{QRandomGenerator::global()->generate()};
     TZBSActions FActions{saDeleteItem, saDeleteReleation, saEditRelation};
     bool FIsLocked = false;
     bool FClearing = false;

@@ -2,6 +2,7 @@
 
 // The diagram: the pane, its boxes with their rows, and its links.
 
+#include "AutoArrange.h"
 #include "ItemGeometry.h"
 #include "SchemaDesignArea.h"
 #include "SchemaFile.h"

@@ -1,5 +1,6 @@
 # The pane, boxes, rows and links.
 list(APPEND SCHEMAKIT_CORE_SOURCES
+  diagram/AutoArrange.cpp
   diagram/ItemGeometry.cpp
   diagram/RelationGeometry.cpp
   diagram/Routing.cpp
@@ -11,6 +12,7 @@ list(APPEND SCHEMAKIT_GUI_SOURCES
   diagram/SchemaDesignArea.cpp
   diagram/SchemaDesignAreaFile.cpp
   diagram/SchemaItem.cpp
+  diagram/SchemaItemToolbar.cpp
   diagram/SchemaListControls.cpp
   diagram/SchemaRelation.cpp
   diagram/SchemaShapes.cpp

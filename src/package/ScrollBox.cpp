@@ -110,7 +110,7 @@ QRect TScrollBox::ContentRect() const
     QRect r;
     for (qsizetype i = FWindowlessCount; i < FControls.size(); ++i) {
         const auto* w = static_cast<const QWidget*>(FControls[i]);
-        if (!w->isHidden())
+        if (!w->isHidden() && !w->property(kDockedProperty).toBool())
             r |= w->geometry();
     }
     return r.translated(ScrollOffset());

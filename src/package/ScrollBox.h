@@ -13,6 +13,10 @@ class QMenu;
 
 namespace schemakit {
 
+// A widget child with this property set to true is docked: it stays put while
+// the contents scroll and takes no part in the scroll range.
+inline constexpr const char* kDockedProperty = "schemakitDocked";
+
 // A scrolling container whose child widgets sit on its viewport and move when it
 // scrolls (so their positions are in the visible area's coordinates), with a scroll
 // range that follows the extent of its children. It keeps its own ordered child

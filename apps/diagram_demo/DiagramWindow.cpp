@@ -1,6 +1,8 @@
 #include "DiagramWindow.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QMenuBar>
 #include <QSqlDriver>
 #include <QStatusBar>
 
@@ -57,6 +59,46 @@ DiagramWindow::DiagramWindow(QWidget* parent)
     setCentralWidget(FPane);
     FPane->SetDataEngine(FEngine);
     resize(860, 760);
+
+    // Every command runs under the library's error boundary, which shows what
+    // went wrong instead of letting it through the event loop.
+    const auto command = [this](QMenu* menu, const QString& text, const std::function<void()>& body) {
+        QAction* action = menu->addAction(text);
+        connect(action, &QAction::triggered, this, [this, body] { Guarded(this, body); });
+        return action;
+    };
+    const QString filter = QStringLiteral("Schema files (*.sch)|*.sch|All files (*.*)|*.*");
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    command(file, QStringLiteral("&Open..."), [this, filter] {
+        QString name;
+        if (Dialogs().ExecuteOpenDialog(name, filter, QStringLiteral("sch"), this))
+            OpenFile(name);
+    });
+    command(file, QStringLiteral("&Save as..."), [this, filter] {
+        QString name;
+        if (Dialogs().ExecuteSaveDialog(name, filter, QStringLiteral("sch"), this))
+            FPane->SaveToFile(name);
+    });
+    QMenu* diagram = menuBar()->addMenu(QStringLiteral("&Diagram"));
+    command(diagram, QStringLiteral("&Arrange"), [this] { FPane->ArrangeItems(); });
+    QAction* toolbar = command(diagram, QStringLiteral("Item &toolbar"), [] {});
+    toolbar->setCheckable(true);
+    connect(toolbar, &QAction::toggled, this, [this](bool on) { FPane->SetShowItemToolbar(on); });
+    FShowToolbar = toolbar;
+}
+
+void DiagramWindow::OpenFile(const QString& fileName)
+{
+    FPane->LoadFromFile(fileName);
+    statusBar()->showMessage(QStringLiteral("%1: %2 tables, %3 links")
+                                 .arg(QFileInfo(fileName).fileName())
+                                 .arg(FPane->GetItemCount())
+                                 .arg(FPane->GetRelationCount()));
+}
+
+void DiagramWindow::SetShowItemToolbar(bool value)
+{
+    FShowToolbar->setChecked(value);
 }
 
 QList<QStringList> DiagramWindow::Rows(const QString& sql)

@@ -21,6 +21,9 @@ public:
     // PostgreSQL connection string (see TSchemaBDEDataEngine). Raises
     // schemakit::Exception when the database cannot be read.
     void ShowDatabase(const QString& databaseName);
+    // Replaces the diagram by a schema file's.
+    void OpenFile(const QString& fileName);
+    void SetShowItemToolbar(bool value);
     schemakit::TSchemaDesignArea* Pane() const { return FPane; }
     schemakit::TSchemaBDEDataEngine* Engine() const { return FEngine; }
 
@@ -38,6 +41,7 @@ private:
 
     schemakit::TSchemaDesignArea* FPane;
     schemakit::TSchemaBDEDataEngine* FEngine;
+    QAction* FShowToolbar = nullptr;
 };
 
 } // namespace demo

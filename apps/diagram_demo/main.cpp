@@ -3,6 +3,7 @@
 // through the Qt SQL data engine.
 //
 //   schemakit_diagram_demo [--offscreen] [--screenshot FILE] [--database NAME]
+//                          [--open FILE.sch] [--save FILE.sch] [--toolbar] [--arrange]
 //
 // NAME is an SQLite file or a PostgreSQL connection string, either
 // "postgresql://user@host:5432/sales" or "host=... dbname=... user=...".
@@ -37,13 +38,27 @@ int main(int argc, char** argv)
                        QStringLiteral("Show this SQLite file or PostgreSQL connection string (postgresql://... "
                                       "or \"host=... dbname=...\") instead of the sample."),
                        QStringLiteral("NAME")});
+    options.addOption({QStringLiteral("open"), QStringLiteral("Show this schema file instead of a database."),
+                       QStringLiteral("FILE")});
+    options.addOption(
+        {QStringLiteral("save"), QStringLiteral("Save the diagram as a schema file FILE."), QStringLiteral("FILE")});
+    options.addOption({QStringLiteral("toolbar"), QStringLiteral("Show the item toolbar.")});
+    options.addOption({QStringLiteral("arrange"), QStringLiteral("Arrange the boxes apart from each other.")});
     options.process(app);
 
     demo::DiagramWindow window;
     try {
         const QString database = options.isSet(QStringLiteral("database")) ? options.value(QStringLiteral("database"))
                                                                            : demo::EnsureSampleDatabase();
-        window.ShowDatabase(database);
+        if (options.isSet(QStringLiteral("open")))
+            window.OpenFile(options.value(QStringLiteral("open")));
+        else
+            window.ShowDatabase(database);
+        if (options.isSet(QStringLiteral("arrange")))
+            window.Pane()->ArrangeItems();
+        if (options.isSet(QStringLiteral("save")))
+            window.Pane()->SaveToFile(options.value(QStringLiteral("save")));
+        window.SetShowItemToolbar(options.isSet(QStringLiteral("toolbar")));
     } catch (const std::exception& e) {
         std::cerr << "schemakit_diagram_demo: " << e.what() << '\n';
         return 1;

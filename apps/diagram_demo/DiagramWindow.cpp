@@ -79,6 +79,13 @@ DiagramWindow::DiagramWindow(QWidget* parent)
         if (Dialogs().ExecuteSaveDialog(name, filter, QStringLiteral("sch"), this))
             FPane->SaveToFile(name);
     });
+    command(file, QStringLiteral("&Export picture..."), [this] {
+        QString name;
+        if (Dialogs().ExecuteSaveDialog(
+                name, QStringLiteral("PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF (*.pdf)|*.pdf"),
+                QStringLiteral("png"), this))
+            FPane->ExportToFile(name);
+    });
     QMenu* diagram = menuBar()->addMenu(QStringLiteral("&Diagram"));
     command(diagram, QStringLiteral("&Arrange"), [this] { FPane->ArrangeItems(); });
     QAction* toolbar = command(diagram, QStringLiteral("Item &toolbar"), [] {});

@@ -4,6 +4,7 @@
 //
 //   schemakit_diagram_demo [--offscreen] [--screenshot FILE] [--database NAME]
 //                          [--open FILE.sch] [--save FILE.sch] [--toolbar] [--arrange]
+//                          [--export FILE.png|.svg|.pdf]
 //
 // NAME is an SQLite file or a PostgreSQL connection string, either
 // "postgresql://user@host:5432/sales" or "host=... dbname=... user=...".
@@ -44,6 +45,9 @@ int main(int argc, char** argv)
         {QStringLiteral("save"), QStringLiteral("Save the diagram as a schema file FILE."), QStringLiteral("FILE")});
     options.addOption({QStringLiteral("toolbar"), QStringLiteral("Show the item toolbar.")});
     options.addOption({QStringLiteral("arrange"), QStringLiteral("Arrange the boxes apart from each other.")});
+    options.addOption({QStringLiteral("export"),
+                       QStringLiteral("Write the whole diagram as a picture (.png, .svg or .pdf) to FILE."),
+                       QStringLiteral("FILE")});
     options.process(app);
 
     demo::DiagramWindow window;
@@ -59,6 +63,8 @@ int main(int argc, char** argv)
         if (options.isSet(QStringLiteral("save")))
             window.Pane()->SaveToFile(options.value(QStringLiteral("save")));
         window.SetShowItemToolbar(options.isSet(QStringLiteral("toolbar")));
+        if (options.isSet(QStringLiteral("export")))
+            window.Pane()->ExportToFile(options.value(QStringLiteral("export")));
     } catch (const std::exception& e) {
         std::cerr << "schemakit_diagram_demo: " << e.what() << '\n';
         return 1;

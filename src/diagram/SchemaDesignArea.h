@@ -158,6 +158,16 @@ public:
 
     // Draws the diagram as the pane shows it.
     void DrawCanvas(QPainter& canvas);
+    // Writes the whole diagram, over its full extent and not only the part in
+    // view, as a picture whose kind the extension names: .png, .jpg, .bmp,
+    // .svg or .pdf. Raises EFileError when the file cannot be written or the
+    // extension names no kind.
+    void ExportToFile(const QString& fileName);
+    // The rectangle an export covers, in the diagram's content coordinates:
+    // from the origin to beyond the last box and link.
+    QRect ExportRect() const;
+    // Paints the whole diagram with its content origin at the painter's origin.
+    void PaintDiagram(QPainter& painter);
 
     // The drawing lock: a flag, not a counter. Locking is granted to one window
     // at a time; a refused request leaves the pane unlocked, silently.

@@ -10,6 +10,7 @@ list(APPEND SCHEMAKIT_CORE_SOURCES
 list(APPEND SCHEMAKIT_GUI_SOURCES
   diagram/RelationDialog.cpp
   diagram/SchemaDesignArea.cpp
+  diagram/SchemaDesignAreaExport.cpp
   diagram/SchemaDesignAreaFile.cpp
   diagram/SchemaItem.cpp
   diagram/SchemaItemToolbar.cpp

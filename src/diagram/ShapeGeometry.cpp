@@ -1,5 +1,7 @@
 #include "ShapeGeometry.h"
 
+#include <Qt>
+
 namespace schemakit {
 
 namespace {
@@ -71,6 +73,42 @@ int TextLayoutShift(TTextLayout Layout, int H, int TextBottom)
     case tlBottom: return H - TextBottom;
     }
     return 0;
+}
+
+TShapeEdges PlaceLabelText(const TShapeEdges& Area, TTextLayout Layout, int H, int TextHeight)
+{
+    if (Layout == tlTop)
+        return Area;
+    TShapeEdges placed = Area;
+    placed.Bottom = Area.Top + TextHeight;
+    const int shift = TextLayoutShift(Layout, H, placed.Bottom);
+    placed.Top += shift;
+    placed.Bottom += shift;
+    return placed;
+}
+
+int LabelTextFlags(TAlignment Alignment, bool WordWrap, bool ShowAccelChar)
+{
+    int flags = Qt::TextExpandTabs | Qt::AlignTop;
+    if (WordWrap)
+        flags |= Qt::TextWordWrap;
+    // Without a mnemonic flag Qt draws "&" as it is, which is what a label that
+    // shows no accelerator wants.
+    if (ShowAccelChar)
+        flags |= Qt::TextShowMnemonic;
+    switch (Alignment) {
+    case taLeftJustify: flags |= Qt::AlignLeft; break;
+    case taRightJustify: flags |= Qt::AlignRight; break;
+    case taCenter: flags |= Qt::AlignHCenter; break;
+    }
+    return flags;
+}
+
+QString LabelMeasuredText(const QString& Text, bool ShowAccelChar)
+{
+    if (Text.isEmpty() || (ShowAccelChar && Text == u"&"))
+        return Text + QLatin1Char(' ');
+    return Text;
 }
 
 } // namespace schemakit

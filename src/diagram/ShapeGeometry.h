@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
 namespace schemakit {
 
@@ -59,5 +60,22 @@ enum TTextLayout : quint8 { tlTop = 0, tlCenter = 1, tlBottom = 2 };
 // TextBottom sits at the top, centre or bottom of a box H pixels high (integer
 // division, truncating, as the drawing has always measured it).
 int TextLayoutShift(TTextLayout Layout, int H, int TextBottom);
+
+// Horizontal alignment of a label's text.
+enum TAlignment : quint8 { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
+
+// Where a label's text goes in a box H pixels high: Area as the outline left
+// it, with its bottom at the end of text TextHeight pixels high and moved down
+// by the layout. Top layout leaves the area alone, as nothing is measured then.
+TShapeEdges PlaceLabelText(const TShapeEdges& Area, TTextLayout Layout, int H, int TextHeight);
+
+// The Qt text flags of a label's text (Qt::TextFlag and Qt::AlignmentFlag
+// values). Tabs always expand; the text always starts at the top of its area,
+// since the layout moves the area instead.
+int LabelTextFlags(TAlignment Alignment, bool WordWrap, bool ShowAccelChar);
+
+// The text a label measures: an empty text, or a lone "&" that would vanish as
+// a mnemonic, still takes one line, so it is measured with a blank after it.
+QString LabelMeasuredText(const QString& Text, bool ShowAccelChar);
 
 } // namespace schemakit

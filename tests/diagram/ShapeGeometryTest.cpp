@@ -53,3 +53,27 @@ TEST(ShapeGeometry, TextSitsAtTheTopCentreOrBottom)
     // Text taller than the box moves up, truncating towards zero.
     EXPECT_EQ(TextLayoutShift(tlCenter, 17, 20), -1);
 }
+
+TEST(ShapeGeometry, LabelTextPlacementAndFlags)
+{
+    // An empty text, and a lone "&" that would be a mnemonic, still take a line.
+    EXPECT_EQ(LabelMeasuredText(QString(), true), QStringLiteral(" "));
+    EXPECT_EQ(LabelMeasuredText(QString(), false), QStringLiteral(" "));
+    EXPECT_EQ(LabelMeasuredText(QStringLiteral("&"), true), QStringLiteral("& "));
+    EXPECT_EQ(LabelMeasuredText(QStringLiteral("&"), false), QStringLiteral("&"));
+    EXPECT_EQ(LabelMeasuredText(QStringLiteral("&&"), true), QStringLiteral("&&"));
+
+    // A line 13 high in the new label's sheet: top 2, so it ends at 15.
+    const TShapeEdges sheet = ShapeOutline(skRectangle, 65, 17).TextArea;
+    EXPECT_EQ(PlaceLabelText(sheet, tlTop, 17, 13), sheet);
+    EXPECT_EQ(PlaceLabelText(sheet, tlCenter, 17, 13), (TShapeEdges{1, 3, 64, 16}));
+    EXPECT_EQ(PlaceLabelText(sheet, tlBottom, 17, 13), (TShapeEdges{1, 4, 64, 17}));
+    // Text taller than the box moves up, by a truncated half when centred.
+    EXPECT_EQ(PlaceLabelText({1, 1, 65, 17}, tlCenter, 17, 20), (TShapeEdges{1, -1, 65, 19}));
+    EXPECT_EQ(PlaceLabelText({1, 1, 65, 17}, tlBottom, 17, 20), (TShapeEdges{1, -3, 65, 17}));
+
+    const int wrapped = LabelTextFlags(taCenter, true, true);
+    EXPECT_EQ(wrapped, Qt::TextExpandTabs | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignHCenter);
+    EXPECT_EQ(LabelTextFlags(taLeftJustify, false, false), Qt::TextExpandTabs | Qt::AlignTop | Qt::AlignLeft);
+    EXPECT_EQ(LabelTextFlags(taRightJustify, false, false) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}

@@ -98,9 +98,8 @@ void DiagramWindow::OpenFile(const QString& fileName)
 {
     FPane->LoadFromFile(fileName);
     statusBar()->showMessage(QStringLiteral("%1: %2 tables, %3 links")
-                                 .arg(QFileInfo(fileName).fileName())
-                                 .arg(FPane->GetItemCount())
-                                 .arg(FPane->GetRelationCount()));
+                                 .arg(QFileInfo(fileName).fileName(), QString::number(FPane->GetItemCount()),
+                                      QString::number(FPane->GetRelationCount())));
 }
 
 void DiagramWindow::SetShowItemToolbar(bool value)

@@ -444,8 +444,9 @@ void TSchemaDesignArea::ArrangeItems(int Spacing)
         input.Links.append({position.value(link->ParentItem(), -1), position.value(link->ChildItem(), -1)});
     }
     const QList<QPoint> at = ArrangeBoxes(input);
-    // Content coordinates; the boxes live in the scrolled area's.
-    const QPoint offset = ScrollOffset();
+    // Content coordinates; the boxes live in the scrolled area's. The docked
+    // toolbar covers the top of the view, so the diagram starts below it.
+    const QPoint offset = ScrollOffset() - QPoint(0, FcbItems ? FcbItems->height() : 0);
     const bool wasLocked = FIsLocked;
     if (!wasLocked)
         BeginUpdate();

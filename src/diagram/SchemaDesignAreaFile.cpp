@@ -14,9 +14,9 @@
 #include "../package/SysUtils.h"
 #include "../package/TreeView.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPointer>
 #include <QSaveFile>
@@ -86,7 +86,7 @@ public:
         FOut.Header(u"[General]");
         FOut.Text(u"WEB", kWeb);
         FOut.Text(u"EMail", kEMail);
-        FOut.Text(u"App", QCoreApplication::applicationName());
+        FOut.Text(u"App", QGuiApplication::applicationDisplayName());
         FOut.Text(u"Saved", QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd HH:mm:ss")));
         FOut.Int(u"ItemCount", int(boxes.size()));
         FOut.Int(u"RelCount", int(links.size()));
@@ -355,6 +355,10 @@ void TSchemaDesignArea::SaveToFile(const QString& fileName) const
 
 void TSchemaDesignArea::LoadFromStream(QIODevice& stream)
 {
+    // A stream that cannot be read must not leave an emptied pane behind as
+    // if an empty file had been read.
+    if (!stream.isReadable())
+        throw EFileError(QStringLiteral("Cannot read the schema file: the stream is not open for reading."));
     BeginUpdate();
     try {
         ClearAll();

@@ -3,6 +3,7 @@
 #include "../package/Exceptions.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <charconv>
 #include <limits>
@@ -301,13 +302,10 @@ QString EncodeFont(const TFont* font, TColor boxColor)
 {
     if (!font)
         return QStringLiteral(",,,,,") + QString::number(boxColor);
-    return QStringLiteral("%1,%2,%3,%4,%5,%6")
-        .arg(font->Name)
-        .arg(font->Charset)
-        .arg(font->Color)
-        .arg(font->Size)
-        .arg(font->Style.ToInt())
-        .arg(boxColor);
+    // Joined in one go: a face name holding "%1" must not become a place for
+    // the numbers that follow it, as it would in a chain of arg() calls.
+    return font->Name + u',' + QString::number(font->Charset) + u',' + QString::number(font->Color) + u',' +
+           QString::number(font->Size) + u',' + QString::number(font->Style.ToInt()) + u',' + QString::number(boxColor);
 }
 
 void DecodeFont(QStringView value, TFont& font, TColor& boxColor) noexcept
@@ -349,6 +347,12 @@ void DecodeFont(QStringView value, TFont& font, TColor& boxColor) noexcept
     number(style, 0, 15);
     font.Style = TFontStyles::FromInt(quint32(style));
     boxColor = LenientInt(Trimmed(rest), boxColor);
+}
+
+QByteArray TWriter::Bytes() const
+{
+    QStringEncoder encoder(QStringConverter::System);
+    return encoder.encode(FText);
 }
 
 } // namespace schemakit::SchemaFile

@@ -115,7 +115,8 @@ private:
 // --- writing ---
 
 // Builds a file's text: every line, the last included, ends with CR LF; the bytes
-// are UTF-8 without a byte-order mark.
+// are in the system's 8-bit encoding (UTF-8 on current Linux, the ANSI code page
+// on Windows), without a byte-order mark, as the reader expects them.
 class TWriter {
 public:
     void Header(QStringView header); // the whole header line, brackets included
@@ -123,7 +124,7 @@ public:
     void Int(QStringView key, int value);
     void Bool(QStringView key, bool value);
     void Blank();
-    QByteArray Bytes() const { return FText.toUtf8(); }
+    QByteArray Bytes() const;
 
 private:
     void Line(QStringView key, QStringView value);

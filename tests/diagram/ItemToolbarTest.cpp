@@ -95,6 +95,10 @@ TEST_F(DiagramTest, ToolbarBoxesAreRepeatableWithASeedAndIconsShowTheirPicture)
     pane->SetShowItemToolbar(true);
     EXPECT_EQ(captions(7), captions(7));
 
+    IconEntry(*pane, u"Default"_s)->trigger();
+    ASSERT_EQ(pane->GetItemCount(), 3);
+    EXPECT_EQ(pane->GetItem(2)->IconControl()->IconType(), itDefault);
+    EXPECT_EQ(pane->GetItem(2)->Width(), 32);
     TSchemaItem* icon = pane->GetItem(1);
     ASSERT_NE(icon->IconControl(), nullptr);
     EXPECT_EQ(icon->IconControl()->IconType(), itUser);

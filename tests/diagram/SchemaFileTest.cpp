@@ -355,6 +355,10 @@ TEST_F(DiagramTest, FilesThatCannotBeOpenedRaiseFileErrors)
     QBuffer readOnly;
     readOnly.open(QIODevice::ReadOnly);
     EXPECT_THROW(pane->SaveToStream(readOnly), EFileError);
+    QBuffer writeOnly;
+    writeOnly.open(QIODevice::WriteOnly);
+    EXPECT_THROW(pane->LoadFromStream(writeOnly), EFileError);
+    EXPECT_EQ(pane->GetItemCount(), 1); // not emptied as if an empty file had been read
     pane->LoadFromFile(name);
     ASSERT_EQ(pane->GetItemCount(), 1);
     EXPECT_EQ(pane->GetItem(0)->Caption(), QStringLiteral("kept"));

@@ -105,6 +105,10 @@ TEST(SchemaFileText, FontEncodesExactlyAndDecodesStepByStep)
     font.Style = {fsBold};
     EXPECT_EQ(EncodeFont(&font, clWhite), QStringLiteral("MS Sans Serif,1,-16777208,8,1,16777215"));
     EXPECT_EQ(EncodeFont(nullptr, clRed), QStringLiteral(",,,,,255"));
+    // A face name that looks like a placeholder stays a name.
+    TFont odd;
+    odd.Name = QStringLiteral("Face %1 %2");
+    EXPECT_EQ(EncodeFont(&odd, clWhite), QStringLiteral("Face %1 %2,1,-16777208,8,0,16777215"));
 
     const auto decode = [](const char* value, TFont f, TColor c = clSilver) {
         SchemaFile::DecodeFont(QString::fromUtf8(value), f, c);

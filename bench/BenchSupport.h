@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <functional>
 #include <iterator>
 
@@ -28,6 +29,20 @@ inline QString FieldName(int table, int row)
     const int n = table * 31 + row * 7;
     return QLatin1String(subjects[n % std::size(subjects)]) + QLatin1String(suffixes[(n / 3) % std::size(suffixes)]);
 }
+
+// The same numbers on every run.
+class Numbers {
+public:
+    explicit Numbers(std::uint32_t seed) : FState(seed) {}
+    int Below(int n)
+    {
+        FState = FState * 1664525u + 1013904223u;
+        return int((FState >> 8) % std::uint32_t(n));
+    }
+
+private:
+    std::uint32_t FState;
+};
 
 // Runs the registered benchmarks offscreen; `beforeQuit` runs while the
 // application still exists (for widgets a benchmark keeps between runs).

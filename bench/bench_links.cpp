@@ -42,6 +42,7 @@
 
 using namespace schemakit;
 using schemakit::bench::FieldName;
+using schemakit::bench::Numbers;
 
 namespace {
 
@@ -60,20 +61,6 @@ constexpr int kScrollRows = 20;
 constexpr int kScrollColumns = 40;
 constexpr int kScrollLinks = 1000;
 constexpr int kScrollStep = 40;
-
-// The same numbers on every run.
-class Numbers {
-public:
-    explicit Numbers(std::uint32_t seed) : FState(seed) {}
-    int Below(int n)
-    {
-        FState = FState * 1664525u + 1013904223u;
-        return int((FState >> 8) % std::uint32_t(n));
-    }
-
-private:
-    std::uint32_t FState;
-};
 
 struct PaneShape {
     int boxes = 0;

@@ -37,6 +37,7 @@
 
 using namespace schemakit;
 using schemakit::bench::FieldName;
+using schemakit::bench::Numbers;
 
 namespace {
 
@@ -44,20 +45,6 @@ constexpr int kBoxes = 1000;
 constexpr int kRows = 20;
 constexpr int kLinks = 1500;
 constexpr int kColumns = 40;
-
-// The same numbers on every run.
-class Numbers {
-public:
-    explicit Numbers(std::uint32_t seed) : FState(seed) {}
-    int Below(int n)
-    {
-        FState = FState * 1664525u + 1013904223u;
-        return int((FState >> 8) % std::uint32_t(n));
-    }
-
-private:
-    std::uint32_t FState;
-};
 
 std::unique_ptr<TSchemaDesignArea> NewPane()
 {

@@ -98,13 +98,13 @@ void TSchemaDesignArea::CreateItemToolbar()
     layout->addWidget(bar);
     FtbItems = bar;
 
-    for (const TToolbarButton& spec : kButtons) {
+    for (const TToolbarButton& kind : kButtons) {
         // A button that cannot be set up is left as it is; the others still come.
         auto* button = new QToolButton(bar);
         Guarded(nullptr, [&] {
-            button->setText(QString::fromLatin1(spec.Caption));
-            button->setIcon(QIcon(FtbImages->Image(spec.Image)));
-            button->setProperty(kTag, spec.Tag);
+            button->setText(QString::fromLatin1(kind.Caption));
+            button->setIcon(QIcon(FtbImages->Image(kind.Image)));
+            button->setProperty(kTag, kind.Tag);
             button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
             button->setAutoRaise(true);
             connect(button, &QToolButton::clicked, this,

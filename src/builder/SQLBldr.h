@@ -1,12 +1,14 @@
 #pragma once
 
-// The query builder: the form with its diagram and column grid, and the SQL
-// it generates.
+// The query builder: the dialog component that runs it, the form with its
+// diagram, column grid and pages, and the SQL it generates.
 
 #include "ColumnGrid.h"
 #include "ColumnGridGeometry.h"
 #include "ColumnGridView.h"
+#include "DataSource.h"
 #include "HandleRegistry.h"
+#include "SQLBuilderDialog.h"
 #include "SQLBuilderForm.h"
 #include "SqlAnsiJoins.h"
 #include "SqlExpansion.h"

@@ -11,6 +11,7 @@
 #include "../package/DialogService.h"
 #include "../package/ErrorBoundary.h"
 #include "../package/ImageList.h"
+#include "../package/PaintBox.h"
 #include "../package/SchmCnst.h"
 #include "../package/StringList.h"
 
@@ -24,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabBar>
 #include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -45,6 +47,8 @@ constexpr int kToolbarHeight = 31;
 constexpr int kTablePanelWidth = 155;
 constexpr int kPagesHeight = 165;
 constexpr int kTableItemHeight = 19;
+constexpr int kGrabberHeight = 10;
+constexpr const char* kFormCaption = "Vuvuredi Software: Visual SQLBuilder";
 
 // The two pictures of the builder, drawn rather than loaded so that they follow
 // the palette: a table (a framed grid with a header band) and a field (a
@@ -150,72 +154,73 @@ TfrmZBSQLBuilder::~TfrmZBSQLBuilder()
 
 void TfrmZBSQLBuilder::BuildControls()
 {
+    // Sizes are in device-independent pixels, which are the pixels at 96 dots
+    // per inch; Qt scales them for the screen.
+    setWindowTitle(QString::fromLatin1(kFormCaption));
     resize(654, 453);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    pnlToolbar = new QWidget(this);
-    pnlToolbar->setObjectName(QStringLiteral("pnlToolbar"));
-    pnlToolbar->setFixedHeight(kToolbarHeight);
-    auto* toolbarLayout = new QHBoxLayout(pnlToolbar);
-    toolbarLayout->setContentsMargins(8, 3, 10, 3);
-    toolbarLayout->addStretch(1);
-    btnOK = new QPushButton(pnlToolbar);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel = new QPushButton(pnlToolbar);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    toolbarLayout->addWidget(btnOK);
-    toolbarLayout->addSpacing(5);
-    toolbarLayout->addWidget(btnCancel);
+    BuildToolbar();
     layout->addWidget(pnlToolbar);
 
-    SplitterGrid = new QSplitter(Qt::Vertical, this);
-    SplitterGrid->setObjectName(QStringLiteral("SplitterGrid"));
-    SplitterGrid->setHandleWidth(3);
-    SplitterGrid->setChildrenCollapsible(false);
-    layout->addWidget(SplitterGrid, 1);
+    FGridSplitter = new QSplitter(Qt::Vertical, this);
+    FGridSplitter->setObjectName(QStringLiteral("GridSplitter"));
+    FGridSplitter->setHandleWidth(3);
+    FGridSplitter->setChildrenCollapsible(false);
+    layout->addWidget(FGridSplitter, 1);
 
-    SplitterTables = new QSplitter(Qt::Horizontal, SplitterGrid);
-    SplitterTables->setObjectName(QStringLiteral("SplitterTables"));
-    SplitterTables->setHandleWidth(3);
-    SplitterTables->setChildrenCollapsible(false);
+    FTablesSplitter = new QSplitter(Qt::Horizontal, FGridSplitter);
+    FTablesSplitter->setObjectName(QStringLiteral("TablesSplitter"));
+    FTablesSplitter->setHandleWidth(3);
+    FTablesSplitter->setChildrenCollapsible(false);
 
     imgSQL = new TImageList(this, 16, 16);
     imgSQL->setObjectName(QStringLiteral("imgSQL"));
     imgSQL->Add(TablePicture(palette()));
     imgSQL->Add(FieldPicture(palette()));
 
-    SchemaDesignArea = new TSchemaDesignArea(SplitterTables);
+    SchemaDesignArea = new TSchemaDesignArea(FTablesSplitter);
     SchemaDesignArea->setObjectName(QStringLiteral("SchemaDesignArea"));
     SchemaDesignArea->SetColor(clWhite);
     SchemaDesignArea->SetReadOnly(false);
     SchemaDesignArea->SetImages(imgSQL);
 
-    pnlTables = new QWidget(SplitterTables);
+    pnlTables = new QWidget(FTablesSplitter);
     pnlTables->setObjectName(QStringLiteral("pnlTables"));
     auto* tablesLayout = new QVBoxLayout(pnlTables);
     tablesLayout->setContentsMargins(0, 0, 0, 0);
+    tablesLayout->setSpacing(0);
+    pbTableGrabber = new TPaintBox(pnlTables);
+    pbTableGrabber->setObjectName(QStringLiteral("pbTableGrabber"));
+    pbTableGrabber->setFixedHeight(kGrabberHeight);
+    tablesLayout->addWidget(pbTableGrabber);
     lbTables = new TCustomListBox(pnlTables);
     lbTables->setObjectName(QStringLiteral("lbTables"));
     lbTables->SetSorted(true);
     lbTables->SetItemHeight(kTableItemHeight);
     tablesLayout->addWidget(lbTables);
-    SplitterTables->addWidget(SchemaDesignArea);
-    SplitterTables->addWidget(pnlTables);
-    SplitterTables->setStretchFactor(0, 1);
-    SplitterTables->setStretchFactor(1, 0);
-    SplitterTables->setSizes({654 - kTablePanelWidth, kTablePanelWidth});
+    FTablesSplitter->addWidget(SchemaDesignArea);
+    FTablesSplitter->addWidget(pnlTables);
+    FTablesSplitter->setStretchFactor(0, 1);
+    FTablesSplitter->setStretchFactor(1, 0);
+    FTablesSplitter->setSizes({654 - kTablePanelWidth, kTablePanelWidth});
+    SplitterTables = FTablesSplitter->handle(1);
+    SplitterTables->setObjectName(QStringLiteral("SplitterTables"));
 
-    pcSQL = new QTabWidget(SplitterGrid);
+    pcSQL = new QTabWidget(FGridSplitter);
     pcSQL->setObjectName(QStringLiteral("pcSQL"));
     pcSQL->setTabPosition(QTabWidget::South);
-    SplitterGrid->addWidget(SplitterTables);
-    SplitterGrid->addWidget(pcSQL);
-    SplitterGrid->setStretchFactor(0, 1);
-    SplitterGrid->setStretchFactor(1, 0);
-    SplitterGrid->setSizes({453 - kToolbarHeight - kPagesHeight, kPagesHeight});
+    pcSQL->tabBar()->setAttribute(Qt::WA_Hover); // hot tracking
+    FGridSplitter->addWidget(FTablesSplitter);
+    FGridSplitter->addWidget(pcSQL);
+    FGridSplitter->setStretchFactor(0, 1);
+    FGridSplitter->setStretchFactor(1, 0);
+    FGridSplitter->setSizes({453 - kToolbarHeight - kPagesHeight, kPagesHeight});
+    SplitterGrid = FGridSplitter->handle(1);
+    SplitterGrid->setObjectName(QStringLiteral("SplitterGrid"));
 
     tsColumns = new QWidget;
     tsColumns->setObjectName(QStringLiteral("tsColumns"));
@@ -263,8 +268,7 @@ void TfrmZBSQLBuilder::BuildControls()
     SQLMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     sqlLayout->addWidget(SQLMemo);
 
-    tsResults = new QWidget;
-    tsResults->setObjectName(QStringLiteral("tsResults"));
+    BuildResultsPage();
 
     pcSQL->addTab(tsColumns, QString());
     pcSQL->addTab(tsOptions, QString());
@@ -305,8 +309,7 @@ void TfrmZBSQLBuilder::BindEvents()
     edWhere->installEventFilter(this);
 
     connect(pcSQL, &QTabWidget::currentChanged, this, [this] { Guarded(this, [this] { pcSQLChange(pcSQL); }); });
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    BindFrameEvents();
 }
 
 void TfrmZBSQLBuilder::FormCreate(QObject*)
@@ -324,6 +327,7 @@ void TfrmZBSQLBuilder::FormCreate(QObject*)
     cbDistinct->setText(zbtUniqueOnly.Text());
     btnOK->setText(sOK.Text());
     btnCancel->setText(sCancel.Text());
+    SetFrameTexts();
 }
 
 // --- the data engine and the table list ---
@@ -708,6 +712,16 @@ void TfrmZBSQLBuilder::Commit(QObject* Sender, bool FocusGrid)
 
 bool TfrmZBSQLBuilder::eventFilter(QObject* Watched, QEvent* Event)
 {
+    if (Watched == lbTables->viewport()) {
+        if (Event->type() == QEvent::MouseButtonDblClick && !FDestroying)
+            Guarded(this, [this] { lbTablesDblClick(lbTables); });
+        return QDialog::eventFilter(Watched, Event);
+    }
+    if (Watched == pnlToolbar) {
+        if (Event->type() == QEvent::Resize && !FDestroying)
+            Guarded(this, [this] { pnlToolbarResize(pnlToolbar); });
+        return QDialog::eventFilter(Watched, Event);
+    }
     auto* editor = qobject_cast<QWidget*>(Watched);
     if (!editor || FDestroying)
         return QDialog::eventFilter(Watched, Event);
@@ -790,12 +804,6 @@ void TfrmZBSQLBuilder::sgColumnGridDrawCell(QObject*, int ACol, int ARow, const 
 }
 
 // --- the pages ---
-
-void TfrmZBSQLBuilder::pcSQLChange(QObject*)
-{
-    if (pcSQL->currentWidget() == tsSQL)
-        SetSQLText(GenerateSQL());
-}
 
 QString TfrmZBSQLBuilder::SQLText() const
 {

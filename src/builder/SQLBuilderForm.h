@@ -8,21 +8,29 @@
 #include "../package/DrawGrid.h"
 #include "../package/OwnerDrawList.h"
 
+#include <QAbstractItemModel>
 #include <QDialog>
 #include <QPointer>
 #include <QSet>
 
+class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
+class QSplitterHandle;
 class QTabWidget;
+class QTableView;
+class QToolButton;
 
 namespace schemakit {
 
+class TDataSource;
 class TImageList;
+class TPaintBox;
 class TSchemaDataEngine;
 class TSchemaDesignArea;
 
@@ -46,9 +54,19 @@ public:
     // --- controls, owned by the form ---
     TSchemaDesignArea* SchemaDesignArea = nullptr;
     QWidget* pnlToolbar = nullptr;
+    QToolButton* btnNew = nullptr;
+    QToolButton* btnOpen = nullptr;
+    QToolButton* btnSave = nullptr;
+    QToolButton* btnShowGrid = nullptr;   // checkable, down at start
+    QToolButton* btnShowTables = nullptr; // checkable, down at start
+    QToolButton* btnGenSQL = nullptr;
+    QToolButton* btnExecSQL = nullptr;
     TCustomListBox* lbTables = nullptr;
-    QSplitter* SplitterTables = nullptr; // between the diagram and the table list
-    QSplitter* SplitterGrid = nullptr;   // between the diagram and the pages
+    TPaintBox* pbTableGrabber = nullptr; // the grip above the table list
+    // The bars between the diagram and the table list, and between the
+    // diagram and the pages (handles of the two splitters that hold them).
+    QSplitterHandle* SplitterTables = nullptr;
+    QSplitterHandle* SplitterGrid = nullptr;
     QTabWidget* pcSQL = nullptr;
     QWidget* tsColumns = nullptr;
     TColumnGrid* sgColumnGrid = nullptr;
@@ -60,12 +78,24 @@ public:
     QWidget* tsSQL = nullptr;
     QPlainTextEdit* SQLMemo = nullptr;
     QWidget* tsResults = nullptr;
+    QTableView* DBGrid1 = nullptr;      // the rows of the executed statement
+    TDataSource* dSrcResult = nullptr;  // what DBGrid1 shows
+    QLabel* lblResultRows = nullptr;    // how many rows are fetched so far
     QCheckBox* cbDistinct = nullptr;
     QLineEdit* edWhere = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
     TImageList* imgSQL = nullptr; // 0: a table in the list, 1: a field in a box
     QWidget* pnlTables = nullptr;
+    // What the open and save dialogs are shown with (through the dialog
+    // service): a filter in Qt's syntax and the suffix added to a bare name.
+    struct TFileDialogOptions {
+        QString Filter;
+        QString DefaultExt;
+        QString FileName; // the file last chosen
+    };
+    TFileDialogOptions OpenDialog;
+    TFileDialogOptions SaveDialog;
 
     // --- properties ---
     // Not owned; reads null once the engine is destroyed.
@@ -130,6 +160,32 @@ public:
     void GetCheckBoxSize();
     void lbTablesDrawItem(QWidget* Control, int Index, const QRect& Rect, TOwnerDrawState State, QPainter& Canvas);
     void pcSQLChange(QObject* Sender);
+    // The frame: toolbar, table list, grip and pages.
+    void btnNewClick(QObject* Sender);
+    void btnOpenClick(QObject* Sender);
+    void btnSaveClick(QObject* Sender);
+    void btnShowGridClick(QObject* Sender);
+    void btnShowTablesClick(QObject* Sender);
+    void btnGenSQLClick(QObject* Sender);
+    void btnExecSQLClick(QObject* Sender);
+    void btnOKClick(QObject* Sender);
+    void btnCancelClick(QObject* Sender);
+    void pnlToolbarResize(QObject* Sender);
+    void lbTablesDblClick(QObject* Sender);
+    void pbTableGrabberPaint(QObject* Sender, QPainter& Canvas);
+    void pbTableGrabberMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void FormActivate(QObject* Sender);
+
+    // Opens and saves schema files without asking for a name; the buttons
+    // ask through the dialog service and come here. Loading clears the pane
+    // first and keeps InternalUpdate set only while the file is read.
+    void OpenSchemaFile(const QString& FileName);
+    void SaveSchemaFile(const QString& FileName);
+    // Executes Text and shows its rows on the Results page (without switching
+    // to it); errors are raised and the rows shown before stay bound.
+    void ExecuteStatement(const QString& Text);
+    // The rows shown on the Results page, or null.
+    QAbstractItemModel* ResultModel() const;
 
     // Opens the editor of the grid's current cell, as Enter or F2 does.
     void EditCurrentCell();
@@ -138,9 +194,15 @@ public:
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
 
 private:
     void BuildControls();
+    void BuildToolbar();
+    void BuildResultsPage();
+    void BindFrameEvents();
+    void SetFrameTexts();
+    void UpdateResultRows();
     void BindEvents();
     void HideEditors();
     // Shows the editor of a cell and loads it; false when the cell has none.
@@ -157,6 +219,12 @@ private:
     void EngineDestroyed();
 
     QPointer<TSchemaDataEngine> FDataEngine;
+    QSplitter* FGridSplitter = nullptr;   // the diagram (with the table list) over the pages
+    QSplitter* FTablesSplitter = nullptr; // the diagram beside the table list
+    QString FFetchError;                  // why fetching the shown rows stopped, if it did
+    bool FPlaced = false;                 // centred on the screen once
+    QPointer<QAbstractItemModel> FFollowedRows; // the result set the row count follows
+    QList<QMetaObject::Connection> FResultConnections;
     QString FSQLText;
     QSet<const TSchemaItem*> FListedBoxes; // boxes whose caption is among the Table choices
     THandleRegistry FHandles;

@@ -9,5 +9,8 @@ list(APPEND SCHEMAKIT_CORE_SOURCES
 )
 list(APPEND SCHEMAKIT_GUI_SOURCES
   builder/ColumnGridView.cpp
+  builder/DataSource.h
+  builder/SQLBuilderDialog.cpp
   builder/SQLBuilderForm.cpp
+  builder/SQLBuilderFrame.cpp
 )

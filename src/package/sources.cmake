@@ -25,5 +25,6 @@ list(APPEND SCHEMAKIT_GUI_SOURCES
 )
 list(APPEND SCHEMAKIT_GUI_SOURCES
   package/OwnerDrawList.cpp
+  package/PaintBox.cpp
   package/TreeView.cpp
 )

@@ -59,7 +59,7 @@ TEST_F(BuilderFormTest, TheColumnGridIsPaintedByItsRules)
 {
     // Tall enough for the Having row.
     form->resize(760, 560);
-    form->SplitterGrid->setSizes({300, 230});
+    form->SplitterGrid->splitter()->setSizes({300, 230});
     TSchemaItem* customer = Drop(u"customer"_s);
     Row(customer, u"name"_s)->SetChecked(true);
     Row(customer, u"id"_s)->SetChecked(true);

@@ -1,0 +1,137 @@
+#include "SQLBuilderDialog.h"
+
+#include "SQLBuilderForm.h"
+
+#include "../diagram/SchemaDesignArea.h"
+#include "../diagram/SchemaItem.h"
+#include "../diagram/SchemaSubItem.h"
+#include "../engines/SchemaDataEngine.h"
+#include "../package/DialogService.h"
+#include "../package/Exceptions.h"
+#include "../package/StringList.h"
+#include "../sqlparser/SqlParserClass.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace schemakit {
+
+namespace {
+constexpr int kBoxMargin = 20; // from the pane's edges, and between two boxes
+}
+
+TSQLBuilderDialog::TSQLBuilderDialog(QObject* AOwner) : QObject(AOwner)
+{
+}
+
+TSQLBuilderDialog::~TSQLBuilderDialog() = default;
+
+TSchemaDataEngine* TSQLBuilderDialog::GetDataEngine() const
+{
+    return FDataEngine;
+}
+
+void TSQLBuilderDialog::SetDataEngine(TSchemaDataEngine* Value)
+{
+    // A plain reference: the QPointer reads null once the engine is destroyed.
+    FDataEngine = Value;
+}
+
+bool TSQLBuilderDialog::Execute()
+{
+    if (FForm)
+        throw Exception(QStringLiteral("The query builder is already running."));
+
+    auto form = std::make_unique<TfrmZBSQLBuilder>();
+    FForm = form.get();
+    sda = form->SchemaDesignArea;
+    // However the run ends, the window goes (its boxes announcing themselves
+    // on the way) and nothing keeps pointing at it.
+    struct TRunGuard {
+        TSQLBuilderDialog* Dialog;
+        std::unique_ptr<TfrmZBSQLBuilder>& Form;
+        ~TRunGuard()
+        {
+            Form.reset();
+            Dialog->sda = nullptr;
+            Dialog->FForm = nullptr;
+        }
+    } guard{this, form};
+
+    sda->ClearAll();
+    form->SetDataEngine(FDataEngine);
+    if (!FCaption.isEmpty())
+        form->setWindowTitle(FCaption);
+    form->SetSQLText(FSQL);
+    form->OnDrawTableItem = OnDrawTableItem;
+    form->OnGetTableName = OnGetTableName;
+    form->OnGetFieldName = OnGetFieldName;
+    form->OnAddItem = OnAddItem;
+    form->OnDeleteItem = OnDeleteItem;
+
+    {
+        TSQLParser parser(FSQL);
+        TStringList tables;
+        parser.GetSelectTableNames(tables);
+        int x = kBoxMargin;
+        for (int i = 0; i < tables.Count(); ++i) {
+            // A table that gives no box (its fields cannot be read) is left out.
+            TSchemaItem* box = sda->AddItem(tables.Strings(i), scCheckListBox);
+            if (!box)
+                continue;
+            box->move(x, kBoxMargin);
+            box->RecalculateHeight();
+            box->RecalculateWidth();
+            x += box->width() + kBoxMargin;
+        }
+        parser.OnParsed = [this](TSQLParser* sender, TSQLToken token, TSQLClause clause, QStringView value) {
+            SQLParsed(sender, token, clause, value);
+        };
+        // A statement the parser cannot follow still opens the builder, with
+        // the ticks made up to the point where it stopped.
+        try {
+            parser.Parse();
+        } catch (...) {
+        }
+    }
+
+    emit formReady(form.get());
+    const bool accepted = Dialogs().ExecuteModal(*form) == QDialog::Accepted;
+    if (accepted)
+        FSQL = form->SQLText();
+    return accepted;
+}
+
+void TSQLBuilderDialog::SQLParsed(TSQLParser*, TSQLToken Token, TSQLClause Clause, QStringView Value)
+{
+    if ((Token != stSymbol && Token != stOther) || Clause != scFields || !sda)
+        return;
+    TSchemaItem* box = nullptr;
+    QString field;
+    const qsizetype dot = Value.indexOf(u'.');
+    if (dot >= 0) {
+        box = sda->FindItem(Value.left(dot).toString());
+        field = Value.mid(dot + 1).toString();
+    } else {
+        box = sda->GetItem(0);
+        field = Value.toString();
+    }
+    if (!box)
+        return;
+    if (TSchemaSubItem* row = box->GetSubItemByName(field))
+        row->SetChecked(true);
+}
+
+bool SQLBuilder(QString& SQL, TSchemaDataEngine* Engine)
+{
+    TSQLBuilderDialog dialog;
+    dialog.SetDataEngine(Engine);
+    dialog.SetSQL(SQL);
+    const bool accepted = dialog.Execute();
+    if (accepted)
+        SQL = dialog.SQL();
+    return accepted;
+}
+
+} // namespace schemakit

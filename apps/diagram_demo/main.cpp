@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     demo::DiagramWindow window;
     try {
         const QString database = options.isSet(QStringLiteral("database")) ? options.value(QStringLiteral("database"))
-                                                                           : demo::EnsureSampleDatabase();
+                                                                           : sample::EnsureSampleDatabase();
         if (options.isSet(QStringLiteral("open")))
             window.OpenFile(options.value(QStringLiteral("open")));
         else

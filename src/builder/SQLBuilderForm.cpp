@@ -232,6 +232,10 @@ void TfrmZBSQLBuilder::BuildControls()
     // position plus one, cover their cells exactly in every style.
     sgColumnGrid->setFrameStyle(QFrame::Box | QFrame::Plain);
     sgColumnGrid->setLineWidth(1);
+    // Drawn in the grey of the other frames rather than in black.
+    QPalette framed = sgColumnGrid->palette();
+    framed.setColor(QPalette::WindowText, framed.color(QPalette::Mid));
+    sgColumnGrid->setPalette(framed);
     columnsLayout->addWidget(sgColumnGrid);
     // The in-place editors lie hidden on the page, above the grid.
     auto makeCombo = [this](const char* name) {

@@ -48,14 +48,17 @@ bool TSQLBuilderDialog::Execute()
     sda = form->SchemaDesignArea;
     // However the run ends, the window goes (its boxes announcing themselves
     // on the way) and nothing keeps pointing at it.
+    // The dialog itself may be freed by its owner while the window is open.
     struct TRunGuard {
-        TSQLBuilderDialog* Dialog;
+        QPointer<TSQLBuilderDialog> Dialog;
         std::unique_ptr<TfrmZBSQLBuilder>& Form;
         ~TRunGuard()
         {
             Form.reset();
-            Dialog->sda = nullptr;
-            Dialog->FForm = nullptr;
+            if (Dialog) {
+                Dialog->sda = nullptr;
+                Dialog->FForm = nullptr;
+            }
         }
     } guard{this, form};
 
@@ -97,8 +100,9 @@ bool TSQLBuilderDialog::Execute()
     }
 
     emit formReady(form.get());
+    const QPointer<TSQLBuilderDialog> alive(this);
     const bool accepted = Dialogs().ExecuteModal(*form) == QDialog::Accepted;
-    if (accepted)
+    if (accepted && alive)
         FSQL = form->SQLText();
     return accepted;
 }

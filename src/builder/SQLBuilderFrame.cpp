@@ -206,6 +206,8 @@ void TfrmZBSQLBuilder::BuildResultsPage()
                 FResultConnections = {
                     connect(rows, &QAbstractItemModel::rowsInserted, this, update),
                     connect(rows, &QAbstractItemModel::rowsRemoved, this, update),
+                    // Rows freed by their owner (the engine going) leave nothing to count.
+                    connect(rows, &QObject::destroyed, this, update),
                     connect(rows, &QAbstractItemModel::modelReset, this,
                             [this] {
                                 FFetchError.clear();

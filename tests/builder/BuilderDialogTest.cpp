@@ -196,6 +196,17 @@ TEST_F(BuilderDialogTest, EveryBoxOfARunIsAnnouncedAndTheEngineIsForgottenWhenFr
     });
 }
 
+TEST_F(BuilderDialogTest, ADialogFreedDuringItsRunIsNotWrittenTo)
+{
+    auto* doomed = new TSQLBuilderDialog;
+    doomed->SetSQL(u"SELECT * FROM customer"_s);
+    dialogs->ModalAnswers.push_back([doomed](QDialog&) {
+        delete doomed;
+        return int(QDialog::Accepted);
+    });
+    EXPECT_TRUE(doomed->Execute());
+}
+
 // --- the frame ---
 
 // An engine whose statements are answered with a model of one column that
@@ -320,8 +331,10 @@ TEST_F(BuilderFrameTest, PagesGenerateAndExecuteTheSQLPageText)
     form->pcSQL->setCurrentWidget(form->tsResults);
     EXPECT_EQ(executed.size(), 4);
 
-    // Without an engine nothing runs and no rows are shown.
+    // Without an engine nothing runs and no rows are shown; the count of
+    // the rows that went with it goes too.
     engine.reset();
+    EXPECT_EQ(form->lblResultRows->text(), QString());
     form->pcSQL->setCurrentWidget(form->tsColumns);
     QTest::mouseClick(form->btnExecSQL, Qt::LeftButton);
     EXPECT_EQ(form->DBGrid1->model(), nullptr);

@@ -31,15 +31,7 @@ protected:
     void SetUp() override
     {
         dialogs = &InstallScriptedDialogs();
-        engine = std::make_unique<TSchemaDataEngine>();
-        engine->OnGetItemList = [this](QObject*, TStringList& list) {
-            for (const QString& table : tables.keys())
-                list.Add(table);
-        };
-        engine->OnGetSubItemList = [this](QObject*, TSchemaItem* item, TStringList& list) {
-            for (const QString& field : tables.value(item->Caption()))
-                list.Add(field);
-        };
+        engine = FakeEngine(tables);
         dialog.SetDataEngine(engine.get());
     }
 

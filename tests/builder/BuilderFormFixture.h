@@ -13,6 +13,22 @@
 
 namespace schemakit::test {
 
+// An engine that lists the tables of Tables (read at each call, so a test may
+// change them) and their fields.
+inline std::unique_ptr<TSchemaDataEngine> FakeEngine(const QHash<QString, QStringList>& Tables)
+{
+    auto engine = std::make_unique<TSchemaDataEngine>();
+    engine->OnGetItemList = [&Tables](QObject*, TStringList& list) {
+        for (const QString& table : Tables.keys())
+            list.Add(table);
+    };
+    engine->OnGetSubItemList = [&Tables](QObject*, TSchemaItem* item, TStringList& list) {
+        for (const QString& field : Tables.value(item->Caption()))
+            list.Add(field);
+    };
+    return engine;
+}
+
 // A builder form on an engine that knows a few tables, shown on the offscreen
 // platform.
 class BuilderFormTest : public testing::Test {
@@ -20,15 +36,7 @@ protected:
     void SetUp() override
     {
         dialogs = &InstallScriptedDialogs();
-        engine = std::make_unique<TSchemaDataEngine>();
-        engine->OnGetItemList = [this](QObject*, TStringList& list) {
-            for (const QString& table : tables.keys())
-                list.Add(table);
-        };
-        engine->OnGetSubItemList = [this](QObject*, TSchemaItem* item, TStringList& list) {
-            for (const QString& field : tables.value(item->Caption()))
-                list.Add(field);
-        };
+        engine = FakeEngine(tables);
         form = std::make_unique<TfrmZBSQLBuilder>();
         form->SetDataEngine(engine.get());
         form->show();

@@ -365,17 +365,17 @@ void TfrmZBSQLBuilder::FillTableList()
     TStringList tables;
     if (FDataEngine)
         FDataEngine->FillItemList(tables);
-    // Sorted first, so that the sorted list appends every entry.
-    QList<int> order(tables.Count());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return QString::compare(tables.Strings(a), tables.Strings(b), Qt::CaseInsensitive) < 0;
-    });
+    QStringList names;
+    QList<void*> objects;
+    names.reserve(tables.Count());
+    objects.reserve(tables.Count());
     int widest = 0;
-    for (int i : order) {
-        lbTables->AddObject(tables.Strings(i), tables.Objects(i));
+    for (int i = 0; i < tables.Count(); ++i) {
+        names.append(tables.Strings(i));
+        objects.append(tables.Objects(i));
         widest = std::max(widest, lbTables->TextWidth(tables.Strings(i)));
     }
+    lbTables->AddObjects(names, objects);
     lbTables->setUpdatesEnabled(true);
     // Room for the picture in front of each entry and a small margin.
     if (widest > 0)

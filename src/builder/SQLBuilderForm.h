@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QSet>
+#include <QTimer>
 
 class QAbstractItemModel;
 class QCheckBox;
@@ -225,6 +226,7 @@ private:
     bool FPlaced = false;                 // centred on the screen once
     QPointer<QAbstractItemModel> FFollowedRows; // the result set the row count follows
     QList<QMetaObject::Connection> FResultConnections;
+    QTimer FRowCountTimer; // brings the row count up to date while rows arrive
     QString FSQLText;
     QSet<const TSchemaItem*> FListedBoxes; // boxes whose caption is among the Table choices
     THandleRegistry FHandles;

@@ -191,6 +191,9 @@ void TfrmZBSQLBuilder::BuildResultsPage()
     lblResultRows->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(lblResultRows);
 
+    FRowCountTimer.setSingleShot(true);
+    FRowCountTimer.setInterval(200);
+    connect(&FRowCountTimer, &QTimer::timeout, this, [this] { UpdateResultRows(); });
     connect(dSrcResult, &TDataSource::dataSetChanged, this, [this](QAbstractItemModel* rows) {
         FFetchError.clear();
         if (DBGrid1->model() != rows)
@@ -204,7 +207,17 @@ void TfrmZBSQLBuilder::BuildResultsPage()
             if (rows) {
                 auto update = [this] { UpdateResultRows(); };
                 FResultConnections = {
-                    connect(rows, &QAbstractItemModel::rowsInserted, this, update),
+                    // Each batch fetched while the person scrolls would set the
+                    // label again, and every new text lays the window out; the
+                    // count follows at most a few times a second, and at once
+                    // when the last batch is in.
+                    connect(rows, &QAbstractItemModel::rowsInserted, this,
+                            [this, rows] {
+                                if (!rows->canFetchMore(QModelIndex()))
+                                    UpdateResultRows();
+                                else if (!FRowCountTimer.isActive())
+                                    FRowCountTimer.start();
+                            }),
                     connect(rows, &QAbstractItemModel::rowsRemoved, this, update),
                     // Rows freed by their owner (the engine going) leave nothing to count.
                     connect(rows, &QObject::destroyed, this, update),
@@ -302,6 +315,7 @@ QAbstractItemModel* TfrmZBSQLBuilder::ResultModel() const
 
 void TfrmZBSQLBuilder::UpdateResultRows()
 {
+    FRowCountTimer.stop();
     QAbstractItemModel* rows = ResultModel();
     if (!rows) {
         lblResultRows->clear();

@@ -10,9 +10,11 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <numeric>
 
 namespace schemakit {
 
@@ -109,6 +111,39 @@ int TCustomListBox::AddObject(const QString& text, void* object)
     it->setData(kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
     insertItem(at, it);
     return at;
+}
+
+void TCustomListBox::AddObjects(const QStringList& texts, const QList<void*>& objects)
+{
+    const auto less = [&](qsizetype a, qsizetype b) {
+        return QString::compare(texts[a], texts[b], Qt::CaseInsensitive) < 0;
+    };
+    QList<qsizetype> order(texts.size());
+    std::iota(order.begin(), order.end(), qsizetype(0));
+    if (FSorted && !std::is_sorted(order.begin(), order.end(), less))
+        std::stable_sort(order.begin(), order.end(), less);
+    // Appending keeps a sorted list sorted only after its last entry; anywhere
+    // else each entry finds its own place.
+    const bool append = !FSorted || count() == 0 || order.isEmpty() ||
+                        QString::compare(item(count() - 1)->text(), texts[order.front()], Qt::CaseInsensitive) <= 0;
+    if (!append) {
+        for (qsizetype i : order)
+            AddObject(texts[i], i < objects.size() ? objects[i] : nullptr);
+        return;
+    }
+    const int first = count();
+    QStringList sorted;
+    sorted.reserve(texts.size());
+    for (qsizetype i : order)
+        sorted.append(texts[i]);
+    addItems(sorted);
+    // The entries were just made: nobody has seen their data yet.
+    const QSignalBlocker quiet(model());
+    for (qsizetype k = 0; k < order.size(); ++k) {
+        const qsizetype i = order[k];
+        item(first + int(k))->setData(
+            kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(i < objects.size() ? objects[i] : nullptr)));
+    }
 }
 
 void TCustomListBox::SetSorted(bool value)

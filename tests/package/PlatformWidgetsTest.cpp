@@ -207,6 +207,36 @@ TEST_F(PlatformWidgets, CheckListTogglesOnlyFromTheCheckColumn)
     EXPECT_EQ(clicks, 2);
 }
 
+TEST_F(PlatformWidgets, ListAddsManyEntriesInOrderWithTheirObjects)
+{
+    int a = 0, b = 0, c = 0, d = 0;
+    auto entries = [](const TCustomListBox& list) {
+        QStringList shown;
+        for (int i = 0; i < list.Count(); ++i)
+            shown << list.Strings(i);
+        return shown;
+    };
+    TCustomListBox list;
+    list.SetSorted(true);
+    // Unsorted input on an empty list, equal names in the order they came.
+    list.AddObjects({QStringLiteral("b"), QStringLiteral("A"), QStringLiteral("a")}, {&b, &a, &c});
+    EXPECT_EQ(entries(list), (QStringList{QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_EQ(list.Objects(0), &a);
+    EXPECT_EQ(list.Objects(1), &c);
+    EXPECT_EQ(list.Objects(2), &b);
+    // Entries that belong between those already there still find their place.
+    list.AddObjects({QStringLiteral("c"), QStringLiteral("ab")}, {&d, nullptr});
+    EXPECT_EQ(entries(list),
+              (QStringList{QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("ab"), QStringLiteral("b"),
+                           QStringLiteral("c")}));
+    EXPECT_EQ(list.Objects(4), &d);
+
+    TCustomListBox unsorted;
+    unsorted.AddObjects({QStringLiteral("z"), QStringLiteral("y")}, {&a, &b});
+    EXPECT_EQ(entries(unsorted), (QStringList{QStringLiteral("z"), QStringLiteral("y")}));
+    EXPECT_EQ(unsorted.Objects(1), &b);
+}
+
 TEST_F(PlatformWidgets, TreeAddressesNodesDepthFirst)
 {
     TTreeView tree;

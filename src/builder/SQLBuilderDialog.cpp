@@ -12,6 +12,7 @@
 #include "../sqlparser/SqlParserClass.h"
 
 #include <QDialog>
+#include <QPainter>
 
 #include <memory>
 
@@ -72,15 +73,22 @@ bool TSQLBuilderDialog::Execute()
     form->OnGetFieldName = OnGetFieldName;
     form->OnAddItem = OnAddItem;
     form->OnDeleteItem = OnDeleteItem;
+    // The window's signals reach the dialog's own for as long as it lives.
+    connect(form.get(), &TfrmZBSQLBuilder::drawTableItem, this, &TSQLBuilderDialog::drawTableItem);
+    connect(form.get(), &TfrmZBSQLBuilder::itemAdded, this, &TSQLBuilderDialog::itemAdded);
+    connect(form.get(), &TfrmZBSQLBuilder::itemDeleted, this, &TSQLBuilderDialog::itemDeleted);
+    // A receiver of those may free this dialog while the diagram is built.
+    const QPointer<TSQLBuilderDialog> alive(this);
+    TSchemaDesignArea* const pane = sda;
 
     {
         TSQLParser parser(FSQL);
         TStringList tables;
         parser.GetSelectTableNames(tables);
         int x = kBoxMargin;
-        for (int i = 0; i < tables.Count(); ++i) {
+        for (int i = 0; i < tables.Count() && alive; ++i) {
             // A table that gives no box (its fields cannot be read) is left out.
-            TSchemaItem* box = sda->AddItem(tables.Strings(i), scCheckListBox);
+            TSchemaItem* box = pane->AddItem(tables.Strings(i), scCheckListBox);
             if (!box)
                 continue;
             box->move(x, kBoxMargin);
@@ -88,8 +96,9 @@ bool TSQLBuilderDialog::Execute()
             box->RecalculateWidth();
             x += box->width() + kBoxMargin;
         }
-        parser.OnParsed = [this](TSQLParser* sender, TSQLToken token, TSQLClause clause, QStringView value) {
-            SQLParsed(sender, token, clause, value);
+        parser.OnParsed = [&](TSQLParser* sender, TSQLToken token, TSQLClause clause, QStringView value) {
+            if (alive)
+                SQLParsed(sender, token, clause, value);
         };
         // A statement the parser cannot follow still opens the builder, with
         // the ticks made up to the point where it stopped.
@@ -99,8 +108,9 @@ bool TSQLBuilderDialog::Execute()
         }
     }
 
+    if (!alive)
+        return false;
     emit formReady(form.get());
-    const QPointer<TSQLBuilderDialog> alive(this);
     const bool accepted = Dialogs().ExecuteModal(*form) == QDialog::Accepted;
     if (accepted && alive)
         FSQL = form->SQLText();

@@ -27,6 +27,12 @@ class TSQLParser;
 // not owned; it reads null once it is destroyed.
 class TSQLBuilderDialog : public QObject {
     Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(schemakit::TSchemaDataEngine* DataEngine READ DataEngine WRITE SetDataEngine)
+    Q_PROPERTY(QString SQL READ SQL WRITE SetSQL)
+    Q_MOC_INCLUDE(<QPainter>)
+    Q_MOC_INCLUDE("schemakit/diagram/SchemaItem.h")
+    Q_MOC_INCLUDE("schemakit/engines/SchemaDataEngine.h")
 public:
     explicit TSQLBuilderDialog(QObject* AOwner = nullptr);
     ~TSQLBuilderDialog() override;
@@ -66,6 +72,12 @@ public:
 signals:
     // Emitted when Execute has built the window, just before it is shown.
     void formReady(schemakit::TfrmZBSQLBuilder* form);
+    // The window's signals of the same names, passed on while Execute runs:
+    // each comes right after the handler of the same meaning (see Raise).
+    void drawTableItem(QWidget* control, int index, const QRect& rect, schemakit::TOwnerDrawState state,
+                       QPainter* canvas);
+    void itemAdded(schemakit::TSchemaItem* item);
+    void itemDeleted(schemakit::TSchemaItem* item);
 
 private:
     TSchemaDesignArea* sda = nullptr;

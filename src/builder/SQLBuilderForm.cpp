@@ -12,6 +12,7 @@
 #include "../package/ErrorBoundary.h"
 #include "../package/ImageList.h"
 #include "../package/PaintBox.h"
+#include "../package/Raise.h"
 #include "../package/SchmCnst.h"
 #include "../package/StringList.h"
 
@@ -385,16 +386,16 @@ void TfrmZBSQLBuilder::FillTableList()
 void TfrmZBSQLBuilder::lbTablesDrawItem(QWidget* Control, int Index, const QRect& Rect, TOwnerDrawState State,
                                         QPainter& Canvas)
 {
-    if (OnDrawTableItem) {
-        OnDrawTableItem(Control, Index, Rect, State, Canvas);
-        return;
+    if (!OnDrawTableItem) {
+        Canvas.fillRect(Rect, Canvas.brush());
+        if (Index >= 0 && Index < lbTables->Count()) {
+            imgSQL->Draw(Canvas, Rect.left() + 2, Rect.top() + 2, 0);
+            const QRect text(Rect.left() + imgSQL->Width() + 4, Rect.top() + 2, Rect.width(), Rect.height() - 2);
+            Canvas.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, lbTables->Strings(Index));
+        }
     }
-    Canvas.fillRect(Rect, Canvas.brush());
-    if (Index < 0 || Index >= lbTables->Count())
-        return;
-    imgSQL->Draw(Canvas, Rect.left() + 2, Rect.top() + 2, 0);
-    const QRect text(Rect.left() + imgSQL->Width() + 4, Rect.top() + 2, Rect.width(), Rect.height() - 2);
-    Canvas.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, lbTables->Strings(Index));
+    // Painting: neither a handler nor a receiver may free the window here.
+    Raise(this, OnDrawTableItem, &TfrmZBSQLBuilder::drawTableItem, Control, Index, Rect, State, Canvas);
 }
 
 // --- the pane ---
@@ -402,8 +403,13 @@ void TfrmZBSQLBuilder::lbTablesDrawItem(QWidget* Control, int Index, const QRect
 void TfrmZBSQLBuilder::SchemaDesignAreaAddItem(QObject*, TSchemaItem* Item)
 {
     Item->OnSubItemCheck = [this](QObject* sender) { ItemCheckClick(sender); };
+    // The rows' events and signals may free the box, or this window and the
+    // box with it: then there is nothing left to fill.
+    const QPointer<TSchemaItem> alive = Item;
     if (!FInternalUpdate) {
         Item->AddSubItem(kAllFields.toString(), -1, false);
+        if (!alive)
+            return;
         if (TSchemaDataEngine* engine = SchemaDesignArea->DataEngine()) {
             TStringList fields;
             try {
@@ -417,6 +423,8 @@ void TfrmZBSQLBuilder::SchemaDesignAreaAddItem(QObject*, TSchemaItem* Item)
             for (int i = 0; i < fields.Count(); ++i) {
                 if (TSchemaSubItem* row = Item->AddSubItem(fields.Strings(i), -1, false))
                     row->SetData(fields.Objects(i));
+                if (!alive)
+                    return;
             }
             Item->RecalculateHeight();
             Item->RecalculateWidth();
@@ -424,8 +432,7 @@ void TfrmZBSQLBuilder::SchemaDesignAreaAddItem(QObject*, TSchemaItem* Item)
     }
     cbTables->addItem(Item->Caption());
     FListedBoxes.insert(Item);
-    if (OnAddItem)
-        OnAddItem(SchemaDesignArea, Item);
+    Raise(this, OnAddItem, &TfrmZBSQLBuilder::itemAdded, SchemaDesignArea, Item);
 }
 
 void TfrmZBSQLBuilder::SchemaDesignAreaAddSubItem(QObject*, TSchemaSubItem* Item)
@@ -435,9 +442,7 @@ void TfrmZBSQLBuilder::SchemaDesignAreaAddSubItem(QObject*, TSchemaSubItem* Item
 
 void TfrmZBSQLBuilder::SchemaDesignAreaDeleteItem(QObject*, TSchemaItem* Item)
 {
-    if (OnDeleteItem)
-        OnDeleteItem(SchemaDesignArea, Item);
-    if (FDestroying)
+    if (!Raise(this, OnDeleteItem, &TfrmZBSQLBuilder::itemDeleted, SchemaDesignArea, Item) || FDestroying)
         return;
     const bool wasChanging = std::exchange(FHidingEditors, true);
     const int removed = sgColumnGrid->Model().RemoveColumnsWhere([&](qint64 handle) {

@@ -48,6 +48,10 @@ class TSchemaDesignArea;
 // their results.
 class TfrmZBSQLBuilder : public QDialog {
     Q_OBJECT
+    Q_PROPERTY(schemakit::TSchemaDataEngine* DataEngine READ DataEngine WRITE SetDataEngine)
+    Q_MOC_INCLUDE(<QPainter>)
+    Q_MOC_INCLUDE("schemakit/diagram/SchemaItem.h")
+    Q_MOC_INCLUDE("schemakit/engines/SchemaDataEngine.h")
 public:
     explicit TfrmZBSQLBuilder(QWidget* AOwner = nullptr);
     ~TfrmZBSQLBuilder() override;
@@ -192,6 +196,18 @@ public:
     void EditCurrentCell();
     // The editor shown over the grid, or null.
     QWidget* ActiveEditor() const;
+
+signals:
+    // The events as signals, each emitted right after its handler, whether or
+    // not one is assigned (see Raise). drawTableItem comes once the entry is
+    // drawn (by OnDrawTableItem, or by the window itself without one); a
+    // receiver connected directly may paint over it while the canvas is good.
+    // OnGetTableName and OnGetFieldName have none: their handlers give the one
+    // name the statement uses, and a signal cannot answer.
+    void drawTableItem(QWidget* control, int index, const QRect& rect, schemakit::TOwnerDrawState state,
+                       QPainter* canvas);
+    void itemAdded(schemakit::TSchemaItem* item);
+    void itemDeleted(schemakit::TSchemaItem* item);
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;

@@ -9,6 +9,7 @@
 #include "../package/DialogService.h"
 #include "../package/ErrorBoundary.h"
 #include "../package/ImageList.h"
+#include "../package/Raise.h"
 #include "../package/SchmCnst.h"
 #include "../package/SysUtils.h"
 #include "../package/WindowLock.h"
@@ -20,16 +21,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
-#include <QScopedValueRollback>
 
 #include <memory>
 
 namespace schemakit {
 
 namespace {
+// A box whose destructor is running is not freed again: it finishes by itself.
 bool IsBoxOrLink(QObject* o)
 {
-    return qobject_cast<TSchemaItem*>(o) || qobject_cast<TSchemaRelation*>(o);
+    if (auto* box = qobject_cast<TSchemaItem*>(o))
+        return !box->IsGoing();
+    return qobject_cast<TSchemaRelation*>(o);
 }
 } // namespace
 
@@ -51,8 +54,20 @@ TSchemaDesignArea::~TSchemaDesignArea()
     FreeChildrenFromEnd(&IsBoxOrLink);
     const QList<TSchemaItem*> elsewhere = FItems.values();
     for (TSchemaItem* box : elsewhere) {
-        if (FItems.contains(box)) // a handler may have freed another meanwhile
-            std::unique_ptr<TSchemaItem> doomed(box);
+        if (!FItems.contains(box)) // a handler may have freed another meanwhile
+            continue;
+        if (box->IsGoing()) {
+            // The pane goes from inside that box's destructor (a receiver of
+            // itemDeleted freed it): the box finishes by itself, so neither
+            // the pane nor its viewport may free it a second time, nor call
+            // it back as the pane goes.
+            disconnect(this, &TScrollBox::destroying, box, nullptr);
+            RemoveControl(box);
+            if (box->parentWidget() == viewport())
+                box->setParent(nullptr);
+            continue;
+        }
+        std::unique_ptr<TSchemaItem> doomed(box);
     }
     OnDeleteItem = nullptr;
 }
@@ -110,19 +125,30 @@ TSchemaItem* TSchemaDesignArea::NewItem(const QString& caption, TSchemaControlTy
                                         bool setObject)
 {
     std::unique_ptr<TSchemaItem> item;
+    QPointer<TSchemaItem> box;
+    bool alive = true;
     try {
         item = std::make_unique<TSchemaItem>(this, controlType);
+        box = item.get();
         item->SetCaption(caption);
         item->SetParent(this);
         item->Activate(QString(), 0, 0);
         if (setObject)
             item->SetData(object);
-        if (OnAddItem)
-            OnAddItem(this, item.get());
+        alive = Raise(this, OnAddItem, &TSchemaDesignArea::itemAdded, this, item.get());
     } catch (...) {
         // Whatever failed, the half-made box goes (raising OnDeleteItem) and the
-        // caller gets null.
-        item.reset();
+        // caller gets null; unless a handler freed it already.
+        if (box)
+            item.reset();
+        else
+            (void)item.release();
+        return nullptr;
+    }
+    // A handler or a receiver that frees the pane frees the box with it; one
+    // may also free just the box. Either way there is no box to hand back.
+    if (!alive || !box) {
+        (void)item.release();
         return nullptr;
     }
     return item.release();
@@ -195,21 +221,26 @@ TSchemaRelation* TSchemaDesignArea::GetRelation(int index) const
     return NthOf<TSchemaRelation>(*this, index);
 }
 
-void TSchemaDesignArea::FreeChildrenFromEnd(bool (*take)(QObject*))
+bool TSchemaDesignArea::FreeChildrenFromEnd(bool (*take)(QObject*))
 {
+    const QPointer<TSchemaDesignArea> alive = this;
     for (int i = ControlCount() - 1; i >= 0; --i) {
         QObject* child = Controls(i);
         if (take(child))
             std::unique_ptr<QObject> doomed(child);
-        // A handler may have freed further children meanwhile.
+        // A handler may have freed further children meanwhile, or the pane.
+        if (!alive)
+            return false;
         i = std::min(i, ControlCount());
     }
+    return true;
 }
 
 void TSchemaDesignArea::ClearAll()
 {
-    const QScopedValueRollback clearing(FClearing, true);
-    FreeChildrenFromEnd(&IsBoxOrLink);
+    const bool wasClearing = std::exchange(FClearing, true);
+    if (FreeChildrenFromEnd(&IsBoxOrLink))
+        FClearing = wasClearing;
 }
 
 // --- links --------------------------------------------------------------------------------
@@ -233,9 +264,10 @@ TSchemaRelation* TSchemaDesignArea::AddRelation(TSchemaItem* si1, TSchemaItem* s
     }
     ReboundRelation(link.get(), false);
     link->SetVisible(true);
-    TSchemaRelation* added = link.release();
-    if (OnAddRelation)
-        OnAddRelation(this, added);
+    const QPointer<TSchemaRelation> added = link.release();
+    // A handler or a receiver may free the link, or the pane with it.
+    if (!Raise(this, OnAddRelation, &TSchemaDesignArea::relationAdded, this, added.data()))
+        return nullptr;
     return added;
 }
 
@@ -314,9 +346,10 @@ void TSchemaDesignArea::DeleteRelation(QObject* sender)
     QPointer<TSchemaRelation> link = qobject_cast<TSchemaRelation*>(sender ? sender->parent() : nullptr);
     if (!link)
         return;
-    if (OnDeleteRelation)
-        OnDeleteRelation(this, link);
-    if (link) // the handler may have freed it itself
+    if (!Raise(this, OnDeleteRelation, &TSchemaDesignArea::relationDeleted, this, link.data()))
+        return; // the link went with the pane
+    // A handler or a receiver may have freed the link itself.
+    if (link)
         TakeRelation(link);
 }
 
@@ -336,8 +369,8 @@ void TSchemaDesignArea::DeleteRelationsForItem(TSchemaItem* item, TSchemaSubItem
             continue;
         if (subItem && link->ParentSubItem() != subItem && link->ChildSubItem() != subItem)
             continue;
-        if (OnDeleteRelation)
-            OnDeleteRelation(this, link);
+        if (!Raise(this, OnDeleteRelation, &TSchemaDesignArea::relationDeleted, this, link))
+            return; // the links and the box went with the pane
         if (links[i])
             TakeRelation(links[i]);
         if (box)
@@ -577,14 +610,12 @@ void TSchemaDesignArea::EndUpdate()
 void TSchemaDesignArea::_DragOver(QObject* Sender, QObject* Source, int X, int Y, Qt::DropAction State, bool& Accept)
 {
     Accept = false;
-    if (OnDragOver)
-        OnDragOver(Sender, Source, X, Y, State, Accept);
+    Raise(this, OnDragOver, &TSchemaDesignArea::dragOver, Sender, Source, X, Y, State, Accept);
 }
 
 void TSchemaDesignArea::_DragDrop(QObject* Sender, QObject* Source, int X, int Y)
 {
-    if (OnDragDrop)
-        OnDragDrop(Sender, Source, X, Y);
+    Raise(this, OnDragDrop, &TSchemaDesignArea::dragDropped, Sender, Source, X, Y);
 }
 
 bool TSchemaDesignArea::AcceptsDrag(QDropEvent* event)

@@ -24,6 +24,16 @@ namespace schemakit {
 // order they were added); every lookup filters that list by kind.
 class TSchemaDesignArea : public TScrollBox {
     Q_OBJECT
+    Q_PROPERTY(schemakit::TSchemaDataEngine* DataEngine READ DataEngine WRITE SetDataEngine)
+    Q_PROPERTY(schemakit::TImageList* Images READ Images WRITE SetImages)
+    Q_PROPERTY(schemakit::TImageList* StateImages READ StateImages WRITE SetStateImages)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(bool ShowItemToolbar READ ShowItemToolbar WRITE SetShowItemToolbar)
+    Q_PROPERTY(schemakit::TZBSActions Actions READ Actions WRITE SetActions)
+    Q_MOC_INCLUDE("schemakit/diagram/SchemaItem.h")
+    Q_MOC_INCLUDE("schemakit/diagram/SchemaRelation.h")
+    Q_MOC_INCLUDE("schemakit/diagram/SchemaSubItem.h")
+    Q_MOC_INCLUDE("schemakit/engines/SchemaDataEngine.h")
 public:
     explicit TSchemaDesignArea(QWidget* owner = nullptr);
     ~TSchemaDesignArea() override;
@@ -183,6 +193,23 @@ public:
     void ItemMade(TSchemaItem* item);
     void ItemGone(TSchemaItem* item);
 
+signals:
+    // The events as signals, each emitted right after its handler, whether or
+    // not one is assigned (see Raise). itemDeleted and relationDeleted come
+    // while the box or link is still whole, just before it goes; itemDeleted
+    // comes from the box's destructor, so its receivers must not free that
+    // box. OnClose has no signal, as nothing raises it.
+    void subItemAdded(schemakit::TSchemaSubItem* subItem);
+    void itemAdded(schemakit::TSchemaItem* item);
+    void itemDeleted(schemakit::TSchemaItem* item);
+    void relationAdded(schemakit::TSchemaRelation* relation);
+    void relationDeleted(schemakit::TSchemaRelation* relation);
+    // `control` is the control under the mouse (the pane or one of its boxes),
+    // and x, y are in its coordinates. A receiver connected directly may
+    // accept the drag through `accept`, as a handler of OnDragOver may.
+    void dragOver(QObject* control, QObject* source, int x, int y, Qt::DropAction state, bool* accept);
+    void dragDropped(QObject* control, QObject* source, int x, int y);
+
 protected:
     void Scrolled() override;
     void paintEvent(QPaintEvent* event) override;
@@ -199,7 +226,8 @@ private:
     void TakeRelation(TSchemaRelation* link);
     void PaintRelations(QPainter& painter, const QRect& area);
     TSchemaItem* NewItem(const QString& caption, TSchemaControlType controlType, void* object, bool setObject);
-    void FreeChildrenFromEnd(bool (*take)(QObject*));
+    // Returns false when a handler or a receiver freed the pane meanwhile.
+    bool FreeChildrenFromEnd(bool (*take)(QObject*));
     void UnmarkRowIfUnlinked(const TSchemaRelation* relation, TSchemaItem* item, TSchemaSubItem* subItem);
 
     bool FReadOnly = false;

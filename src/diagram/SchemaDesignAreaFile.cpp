@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QMetaMethod>
 #include <QPointer>
 #include <QSaveFile>
 #include <QTreeWidgetItemIterator>
@@ -181,15 +182,15 @@ E StrictMember(const TSection& section, QStringView key, E last)
 // FindItem by caption for every link end would make reading links cost the boxes
 // times the links. While the boxes stay as they were after reading them, an index
 // of captions gives the same box FindItem would: the later of equal captions. A
-// handler of OnAddRelation may change boxes or captions, so with one assigned every
-// lookup goes to FindItem itself.
+// handler or a receiver of OnAddRelation may change boxes or captions, so with
+// one there (`watched`) every lookup goes to FindItem itself.
 class BoxFinder {
 public:
-    explicit BoxFinder(const TSchemaDesignArea& pane) : FPane(pane) {}
+    BoxFinder(const TSchemaDesignArea& pane, bool watched) : FPane(pane), FWatched(watched) {}
 
     TSchemaItem* Find(const QString& caption)
     {
-        if (FPane.OnAddRelation)
+        if (FWatched)
             return FPane.FindItem(caption);
         if (!FBuilt || WindowedCount() != FWindowed)
             Build();
@@ -214,6 +215,7 @@ private:
     }
 
     const TSchemaDesignArea& FPane;
+    const bool FWatched;
     QHash<QString, QPointer<TSchemaItem>> FIndex;
     int FWindowed = 0;
     bool FBuilt = false;
@@ -230,20 +232,28 @@ TSchemaSubItem* RowAt(const TSchemaItem* box, int number)
 
 class DiagramReader {
 public:
-    DiagramReader(TSchemaDesignArea& pane, const TReader& file) : FPane(pane), FFile(file) {}
+    DiagramReader(TSchemaDesignArea& pane, const TReader& file, bool linksWatched)
+        : FPane(pane), FAlive(&pane), FFile(file), FLinksWatched(linksWatched)
+    {
+    }
 
-    void Read()
+    // Returns false when a handler or a receiver freed the pane: reading
+    // stops there, and nothing may touch the pane again.
+    bool Read()
     {
         const TSection whole = FFile.Whole();
         const int boxes = whole.IntDef(u"ItemCount", 0);
         const int links = whole.IntDef(u"RelCount", 0);
         // Neither loop outruns the file: a number without its section has no
         // ControlType or row number, and that raises.
-        for (int i = 1; i <= boxes; ++i)
+        for (int i = 1; i <= boxes && FAlive; ++i)
             ReadBox(i);
-        BoxFinder finder(FPane);
-        for (int r = 1; r <= links; ++r)
+        if (!FAlive)
+            return false;
+        BoxFinder finder(FPane, FLinksWatched);
+        for (int r = 1; r <= links && FAlive; ++r)
             ReadLink(r, finder);
+        return !FAlive.isNull();
     }
 
 private:
@@ -331,7 +341,9 @@ private:
     }
 
     TSchemaDesignArea& FPane;
+    const QPointer<TSchemaDesignArea> FAlive;
     const TReader& FFile;
+    const bool FLinksWatched;
 };
 
 } // namespace
@@ -359,13 +371,22 @@ void TSchemaDesignArea::LoadFromStream(QIODevice& stream)
     // if an empty file had been read.
     if (!stream.isReadable())
         throw EFileError(QStringLiteral("Cannot read the schema file: the stream is not open for reading."));
+    // The events and signals of ClearAll, AddItem and AddRelation may free the
+    // pane; then it has unlocked the drawing itself, and reading stops.
+    const QPointer<TSchemaDesignArea> alive = this;
     BeginUpdate();
     try {
         ClearAll();
+        if (!alive)
+            return;
         const TReader file(stream.readAll());
-        DiagramReader(*this, file).Read();
+        const bool linksWatched =
+            OnAddRelation || isSignalConnected(QMetaMethod::fromSignal(&TSchemaDesignArea::relationAdded));
+        if (!DiagramReader(*this, file, linksWatched).Read())
+            return;
     } catch (...) {
-        EndUpdate();
+        if (alive)
+            EndUpdate();
         throw;
     }
     EndUpdate();

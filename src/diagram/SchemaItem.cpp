@@ -11,6 +11,7 @@
 #include "../package/Exceptions.h"
 #include "../package/ImageList.h"
 #include "../package/PlatformMetrics.h"
+#include "../package/Raise.h"
 #include "../package/SchmCnst.h"
 #include "../package/SysUtils.h"
 
@@ -84,6 +85,7 @@ TSchemaItem::TSchemaItem(TSchemaDesignArea* owner, TSchemaControlType kind)
 
 TSchemaItem::~TSchemaItem()
 {
+    FGoing = true;
     // However the box goes, no link may keep pointing at it: its links go first,
     // each announced as RemoveItem announces them. ClearAll and the pane's own
     // end free the links themselves, without the event.
@@ -94,11 +96,10 @@ TSchemaItem::~TSchemaItem()
     for (TSchemaRelation* link : std::exchange(FRelations, {}))
         link->ForgetEnd(this);
     // The pane hears of the box while the box, its rows and its inner control are
-    // still whole.
-    if (FDesigner && FDesigner->OnDeleteItem) {
-        TSchemaDesignArea* pane = FDesigner;
-        Guarded(nullptr, [&] { pane->OnDeleteItem(pane, this); });
-    }
+    // still whole. Should a receiver free the pane, the pane leaves this box to
+    // finish here, and both references read null below.
+    if (TSchemaDesignArea* pane = FDesigner)
+        Guarded(nullptr, [&] { Raise(pane, pane->OnDeleteItem, &TSchemaDesignArea::itemDeleted, pane, this); });
     if (FParent)
         FParent->RemoveControl(this);
     if (FDesigner)
@@ -314,8 +315,12 @@ TSchemaSubItem* TSchemaItem::NewSubItem(const QString& itemName, int parentItem,
         return nullptr;
     auto* row = new TSchemaSubItem(this);
     row->SetCaption(itemName);
-    // Raises OnSubItemCheck already; the row is not in the inner control yet.
+    // Raises OnSubItemCheck already; the row is not in the inner control yet. A
+    // receiver may free the box, and the row with it.
+    const QPointer<TSchemaItem> alive = this;
     row->SetChecked(checked);
+    if (!alive)
+        return nullptr;
     switch (FSchemaControlType) {
     case scCheckListBox: {
         TCheckListBox* list = CheckListControl();
@@ -342,8 +347,12 @@ TSchemaSubItem* TSchemaItem::NewSubItem(const QString& itemName, int parentItem,
     }
     if (setObject)
         row->SetData(object);
-    if (FDesigner && FDesigner->OnAddSubItem)
-        FDesigner->OnAddSubItem(FDesigner, row);
+    if (TSchemaDesignArea* pane = FDesigner) {
+        // A handler or a receiver may free the row, the box or the pane.
+        const QPointer<TSchemaSubItem> added = row;
+        if (!Raise(pane, pane->OnAddSubItem, &TSchemaDesignArea::subItemAdded, pane, row) || !added)
+            return nullptr;
+    }
     return row;
 }
 
@@ -506,15 +515,14 @@ void TSchemaItem::SelectItemBold(TSchemaSubItem* subItem, bool isBold)
     subItem->SetLinked(isBold);
 }
 
-void TSchemaItem::SubItemCheckChanged(TSchemaSubItem* subItem)
+bool TSchemaItem::SubItemCheckChanged(TSchemaSubItem* subItem)
 {
     if (TCheckListBox* list = CheckListControl()) {
         const int i = GetIndexBySubItem(subItem);
         if (i >= 0)
             list->SetChecked(i, subItem->Checked());
     }
-    if (OnSubItemCheck)
-        OnSubItemCheck(subItem);
+    return Raise(this, OnSubItemCheck, &TSchemaItem::subItemChecked, subItem);
 }
 
 void TSchemaItem::SubItemImageChanged(TSchemaSubItem* subItem, int which, int value)
@@ -695,8 +703,11 @@ void TSchemaItem::CloseRequested()
 
 void TSchemaItem::RemoveItem(QObject*)
 {
+    const QPointer<TSchemaItem> alive = this;
     if (auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data()))
         pane->DeleteRelationsForItem(this, nullptr);
+    if (!alive)
+        return; // a receiver of relationDeleted freed the box, or the pane with it
     if (FParent)
         FParent->RemoveControl(this);
     FParent = nullptr;
@@ -783,11 +794,14 @@ void TSchemaItem::SetAllChecked(bool value)
     if (!IsListKind(FSchemaControlType))
         return;
     TCheckListBox* checks = CheckListControl();
+    const QPointer<TSchemaItem> alive = this;
     for (int i = 0; i < GetSubItemCount(); ++i) {
         if (checks)
             checks->SetChecked(i, value);
         if (TSchemaSubItem* row = GetSubItem(i))
             row->SetChecked(value);
+        if (!alive)
+            return; // a receiver of subItemChecked freed the box
     }
 }
 

@@ -26,6 +26,12 @@ class TSchemaIcon;
 // window filled by an inner control that shows and stores the box's rows.
 class TSchemaItem : public TBoxWindow {
     Q_OBJECT
+    Q_PROPERTY(QWidget* ItemControl READ ItemControl)
+    Q_PROPERTY(QIcon Icon READ Icon WRITE SetIcon)
+    Q_PROPERTY(schemakit::TFont Font READ Font WRITE SetFont)
+    Q_PROPERTY(schemakit::TSchemaControlType SchemaControlType READ SchemaControlType)
+    Q_PROPERTY(int Rank READ Rank)
+    Q_MOC_INCLUDE("schemakit/diagram/SchemaSubItem.h")
 public:
     // `owner` is the pane the box belongs to and raises its events through; the
     // box is freed with it. A new box is invisible and off the pane until it is
@@ -141,10 +147,21 @@ public:
     TSchemaCloseEvent OnClose;
 
     // Called by a row of this box when its check mark or an image index changed.
-    void SubItemCheckChanged(TSchemaSubItem* subItem);
+    // Returns whether the box still exists: a receiver of subItemChecked (or
+    // the handler) may free it.
+    bool SubItemCheckChanged(TSchemaSubItem* subItem);
     void SubItemImageChanged(TSchemaSubItem* subItem, int which, int value);
 
     THitArea HitTest(QPoint p) const override;
+
+    // True while the box's destructor runs: whoever frees boxes leaves this one
+    // to finish by itself.
+    bool IsGoing() const noexcept { return FGoing; }
+
+signals:
+    // OnSubItemCheck as a signal, emitted after the handler (see Raise): a
+    // row's check mark changed. A receiver may free the box.
+    void subItemChecked(schemakit::TSchemaSubItem* subItem);
 
 protected:
     void ClientAreaChanged() override;
@@ -173,6 +190,7 @@ private:
     TFont FFont;
     std::unique_ptr<QMenu> FPopMenu;
     QList<TSchemaRelation*> FRelations;
+    bool FGoing = false;
 };
 
 } // namespace schemakit

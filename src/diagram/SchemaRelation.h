@@ -26,6 +26,18 @@ namespace schemakit {
 // sees null there (and the pane takes the link away with it).
 class TSchemaRelation : public QObject {
     Q_OBJECT
+    Q_PROPERTY(schemakit::TSchemaItem* ParentItem READ ParentItem WRITE SetParentItem)
+    Q_PROPERTY(schemakit::TSchemaItem* ChildItem READ ChildItem WRITE SetChildItem)
+    Q_PROPERTY(schemakit::TSchemaSubItem* ParentSubItem READ ParentSubItem WRITE SetParentSubItem)
+    Q_PROPERTY(schemakit::TSchemaSubItem* ChildSubItem READ ChildSubItem WRITE SetChildSubItem)
+    Q_PROPERTY(schemakit::TSDRelationOperator JoinOperator READ JoinOperator WRITE SetJoinOperator)
+    Q_PROPERTY(schemakit::TSDRelationJoin JoinType READ JoinType WRITE SetJoinType)
+    Q_PROPERTY(schemakit::TSDRelationType RelationType READ RelationType WRITE SetRelationType)
+    Q_PROPERTY(schemakit::TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(QMenu* PopMenu READ PopMenu)
+    Q_MOC_INCLUDE(<QMenu>)
+    Q_MOC_INCLUDE("schemakit/diagram/SchemaItem.h")
+    Q_MOC_INCLUDE("schemakit/diagram/SchemaSubItem.h")
 public:
     // The owner must be the pane: the menu is built from its Actions now.
     explicit TSchemaRelation(TSchemaDesignArea* owner = nullptr);

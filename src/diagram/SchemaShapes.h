@@ -14,42 +14,7 @@
 
 namespace schemakit {
 
-// The built-in pictures of an icon box. The ordinals are what schema files
-// store, so the order must not change.
-enum TSCIconType : quint8 {
-    itDefault = 0,
-    itComputer = 1,
-    itDrive = 2,
-    itCalculator = 3,
-    itCalendar = 4,
-    itDesign = 5,
-    itFAX = 6,
-    itRecycle = 7,
-    itConnection = 8,
-    itCross = 9,
-    itPassword = 10,
-    itDatabase = 11,
-    itPaper = 12,
-    itLink = 13,
-    itRelation = 14,
-    itSettings = 15,
-    itFolderBox = 16,
-    itFont = 17,
-    itForm = 18,
-    itGraph = 19,
-    itMail = 20,
-    itNetwork = 21,
-    itNote = 22,
-    itWebData = 23,
-    itPrinter = 24,
-    itServer = 25,
-    itSignal = 26,
-    itStopLight = 27,
-    itTime = 28,
-    itUpdate = 29,
-    itUser = 30,
-};
-
+// TSCIconType, the built-in pictures of an icon box, is in Enumerations.h.
 inline constexpr int kIconTypeCount = 31;
 
 // The name of an icon type without its "it" prefix ("Default", "FAX", "User"):
@@ -75,6 +40,12 @@ class TSchemaText : public QWidget {
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
     Q_PROPERTY(bool ShowAccelChar READ ShowAccelChar WRITE SetShowAccelChar)
+    Q_PROPERTY(schemakit::TSchemaShapeKind ShapeKind READ ShapeKind WRITE SetShapeKind)
+    Q_PROPERTY(schemakit::TFont Font READ Font WRITE SetFont)
+    Q_PROPERTY(schemakit::TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(schemakit::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(schemakit::TTextLayout Layout READ Layout WRITE SetLayout)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
 public:
     explicit TSchemaText(QWidget* parent = nullptr);
     ~TSchemaText() override;
@@ -137,6 +108,7 @@ private:
 // One of the built-in pictures, centred in the box on a transparent background.
 class TSchemaIcon : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(schemakit::TSCIconType IconType READ IconType WRITE SetIconType)
 public:
     explicit TSchemaIcon(QWidget* parent = nullptr);
     ~TSchemaIcon() override;

@@ -10,6 +10,14 @@ namespace schemakit {
 // its box and goes with it; the box's inner control keeps the rows in order.
 class TSchemaSubItem : public QObject {
     Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
+    Q_PROPERTY(int Index READ Index WRITE SetIndex)
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+    Q_PROPERTY(int SelectedIndex READ SelectedIndex WRITE SetSelectedIndex)
+    Q_PROPERTY(int OverlayIndex READ OverlayIndex WRITE SetOverlayIndex)
+    Q_PROPERTY(int StateIndex READ StateIndex WRITE SetStateIndex)
+    Q_PROPERTY(bool Linked READ Linked WRITE SetLinked)
 public:
     // `owner` must be a box or null; anything else raises EInvalidCast.
     explicit TSchemaSubItem(QObject* owner = nullptr);

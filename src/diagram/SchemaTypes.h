@@ -1,7 +1,9 @@
 #pragma once
 
+#include "../package/Enumerations.h"
 #include "../package/Set.h"
 
+#include <QMetaType>
 #include <QString>
 
 #include <functional>
@@ -16,16 +18,7 @@ class TSchemaSubItem;
 class TSchemaRelation;
 class TSchemaDataEngine;
 
-// The kind of a box, fixed when it is made. The first three are the list kinds
-// (rows in a list, check list or tree); text and icon boxes are the shape kinds
-// and hold at most one row.
-enum TSchemaControlType : quint8 {
-    scListBox = 0,
-    scCheckListBox = 1,
-    scTreeView = 2,
-    scText = 3,
-    scIcon = 4,
-};
+// TSchemaControlType and TZBSAction are in Enumerations.h.
 
 inline bool IsListKind(TSchemaControlType t)
 {
@@ -33,14 +26,11 @@ inline bool IsListKind(TSchemaControlType t)
 }
 
 // Which destructive or editing commands the popup menus of boxes and links offer.
-enum TZBSAction : quint8 {
-    saDeleteItem = 0,
-    saDeleteReleation = 1,
-    saEditRelation = 2,
-};
 using TZBSActions = TSet<TZBSAction>;
 
-// Events are raised only when assigned; Sender is the raising object.
+// Events are raised only when assigned; Sender is the raising object. Those that
+// answer with no result have a Qt signal of the same meaning beside them,
+// emitted right after them (see Raise).
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 using TSchemaItemEvent = std::function<void(QObject* Sender, TSchemaItem* Item)>;
 using TSchemaSubItemEvent = std::function<void(QObject* Sender, TSchemaSubItem* SubItem)>;
@@ -50,3 +40,6 @@ using TGetSchemaItemEvent = std::function<QString(QObject* Sender, TSchemaItem* 
 using TGetSchemaSubItemEvent = std::function<QString(QObject* Sender, TSchemaSubItem* SubItem)>;
 
 } // namespace schemakit
+
+// The pane's Actions property carries the set as it is.
+Q_DECLARE_METATYPE(schemakit::TZBSActions)

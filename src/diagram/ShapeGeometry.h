@@ -5,19 +5,10 @@
 #include <QRect>
 #include <QString>
 
-namespace schemakit {
+// TSchemaShapeKind, TTextLayout and TAlignment.
+#include "../package/Enumerations.h"
 
-// The outline a text box draws behind its text. The ordinals are stored, so
-// the order never changes.
-enum TSchemaShapeKind : quint8 {
-    skNone = 0,
-    skRectangle = 1,
-    skRoundRect = 2,
-    skEllipse = 3,
-    skStar = 4,
-    skTriangle = 5,
-    skOctogon = 6,
-};
+namespace schemakit {
 
 // A rectangle by its four edges, the right and bottom ones just outside, as
 // the drawing of a shape measures them.
@@ -53,16 +44,10 @@ struct TShapeOutline {
 // choosing it expects.
 TShapeOutline ShapeOutline(TSchemaShapeKind Kind, int W, int H);
 
-// Vertical placement of laid-out text.
-enum TTextLayout : quint8 { tlTop = 0, tlCenter = 1, tlBottom = 2 };
-
 // How far the text area moves down so that text whose laid-out bottom edge is
 // TextBottom sits at the top, centre or bottom of a box H pixels high (integer
 // division, truncating, as the drawing has always measured it).
 int TextLayoutShift(TTextLayout Layout, int H, int TextBottom);
-
-// Horizontal alignment of a label's text.
-enum TAlignment : quint8 { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 
 // Where a label's text goes in a box H pixels high: Area as the outline left
 // it, with its bottom at the end of text TextHeight pixels high and moved down

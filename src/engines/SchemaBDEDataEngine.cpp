@@ -8,6 +8,7 @@
 #include "../diagram/SchemaItem.h"
 #include "../package/Exceptions.h"
 
+#include <QPointer>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -44,8 +45,11 @@ QSqlDatabase TSchemaBDEDataEngine::Database()
 
 void TSchemaBDEDataEngine::FillItemList(TStringList& List)
 {
+    const QPointer<TSchemaBDEDataEngine> alive = this;
     UpdateList(List, [&] {
         TSchemaDataEngine::FillItemList(List);
+        if (!alive)
+            return; // a receiver of itemListRequested freed the engine
         const QStringList tables = CatalogTableNames(Database(), FShowSystemTables);
         const TNameMask mask(FPattern);
         for (const QString& table : tables) {
@@ -57,8 +61,11 @@ void TSchemaBDEDataEngine::FillItemList(TStringList& List)
 
 void TSchemaBDEDataEngine::FillSubItemList(TSchemaItem* Item, TStringList& List)
 {
+    const QPointer<TSchemaBDEDataEngine> alive = this;
     UpdateList(List, [&] {
         TSchemaDataEngine::FillSubItemList(Item, List);
+        if (!alive)
+            return; // a receiver of subItemListRequested freed the engine
         if (!Item)
             throw Exception(QStringLiteral("No table given to read the fields of"));
         AppendFieldNames(Database(), Item->Caption(), List);

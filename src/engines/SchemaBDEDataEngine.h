@@ -36,6 +36,9 @@ namespace schemakit {
 // Exception with the database's text; nothing half-opened stays behind.
 class TSchemaBDEDataEngine : public TSchemaDataEngine {
     Q_OBJECT
+    Q_PROPERTY(bool ShowSystemTables READ ShowSystemTables WRITE SetShowSystemTables)
+    Q_PROPERTY(QString DatabaseName READ DatabaseName WRITE SetDatabaseName)
+    Q_PROPERTY(QString Pattern READ Pattern WRITE SetPattern)
 public:
     explicit TSchemaBDEDataEngine(QObject* owner = nullptr);
     ~TSchemaBDEDataEngine() override;

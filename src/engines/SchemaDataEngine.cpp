@@ -1,5 +1,7 @@
 #include "SchemaDataEngine.h"
 
+#include "../package/Raise.h"
+
 namespace schemakit {
 
 TSchemaDataEngine::TSchemaDataEngine(QObject* owner) : QObject(owner)
@@ -12,8 +14,7 @@ void TSchemaDataEngine::FillItemList(TStringList& List)
 {
     UpdateList(List, [&] {
         List.Clear();
-        if (OnGetItemList)
-            OnGetItemList(this, List);
+        Raise(this, OnGetItemList, &TSchemaDataEngine::itemListRequested, this, List);
     });
 }
 
@@ -21,8 +22,7 @@ void TSchemaDataEngine::FillSubItemList(TSchemaItem* Item, TStringList& List)
 {
     UpdateList(List, [&] {
         List.Clear();
-        if (OnGetSubItemList)
-            OnGetSubItemList(this, Item, List);
+        Raise(this, OnGetSubItemList, &TSchemaDataEngine::subItemListRequested, this, Item, List);
     });
 }
 

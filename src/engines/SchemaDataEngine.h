@@ -28,6 +28,7 @@ using TSDOnExecSQL = std::function<QAbstractItemModel*(QObject* Sender, const QS
 // texts, separator) is fixed here for every descendant.
 class TSchemaDataEngine : public QObject {
     Q_OBJECT
+    Q_PROPERTY(schemakit::TSQLSubType SQLSubType READ SQLSubType WRITE SetSQLSubType)
 public:
     explicit TSchemaDataEngine(QObject* owner = nullptr);
     ~TSchemaDataEngine() override;
@@ -55,6 +56,14 @@ public:
     QString GetJoinScript(const QString& strParent, const QString& strChild, TSDRelationOperator Operator,
                           TSDRelationJoin Join) const;
     QString GetJoinSeparator(TSDRelationJoin Join) const;
+
+signals:
+    // OnGetItemList and OnGetSubItemList as signals, emitted after the handler
+    // (see Raise) while the list is being filled: a receiver connected
+    // directly may add entries too. OnExecSQL has none: its handler gives the
+    // one result set, and a signal cannot answer.
+    void itemListRequested(schemakit::TStringList* itemList);
+    void subItemListRequested(schemakit::TSchemaItem* item, schemakit::TStringList* subItemList);
 
 private:
     TSQLSubType FSQLSubType = stStandard;

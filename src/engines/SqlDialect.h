@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../diagram/RelationTypes.h"
+#include "../package/Enumerations.h"
 
 #include <QString>
 #include <QStringView>
@@ -9,17 +10,7 @@
 
 namespace schemakit {
 
-// The SQL dialect a data engine writes: where joins go and how outer joins are
-// marked. Values outside the members are accepted and written like the
-// condition dialects (joins as plain conditions after WHERE).
-enum TSQLSubType : quint8 {
-    stStandard = 0, // join keywords after the table list
-    stLocal = 1,    // plain conditions after WHERE, outer joins unmarked
-    stOracle = 2,   // plain conditions, outer joins marked " (+)"
-    stMSSQL = 3,    // plain conditions, outer joins marked "*" beside the operator
-    stAnsi = 4,     // "a INNER JOIN b ON (...)": the query builder writes the joins
-                    // into the table list; a join script is the bare ON condition
-};
+// TSQLSubType, the dialect a data engine writes, is in Enumerations.h.
 
 // The comparison texts, indexed by TSDRelationOperator.
 inline constexpr std::array<QStringView, 6> SQLOperatorTexts{u"=", u"<", u">", u"<=", u">=", u"<>"};

@@ -15,6 +15,12 @@ namespace schemakit {
 // ClientWidth and ClientHeight are the area inside them.
 class TBoxWindow : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(schemakit::TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption)
+    Q_PROPERTY(bool Sizeable READ Sizeable WRITE SetSizeable)
+    Q_PROPERTY(bool ToolWin READ ToolWin WRITE SetToolWin)
+    Q_PROPERTY(bool Border READ Border WRITE SetBorder)
 public:
     explicit TBoxWindow(QWidget* parent = nullptr);
     ~TBoxWindow() override;

@@ -1,6 +1,7 @@
 #include "DrawGrid.h"
 
 #include "ErrorBoundary.h"
+#include "Raise.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -140,11 +141,13 @@ void TDrawGrid::UserMoveColumn(int FromIndex, int ToIndex)
     const int n = ColCount();
     if (FromIndex < FixedCols() || FromIndex >= n || ToIndex < FixedCols() || ToIndex >= n || FromIndex == ToIndex)
         return;
+    bool alive = true;
     Guarded(this, [&] {
         MoveColumnData(FromIndex, ToIndex);
-        if (OnColumnMoved)
-            OnColumnMoved(this, FromIndex, ToIndex);
+        alive = Raise(this, OnColumnMoved, &TDrawGrid::columnMoved, this, FromIndex, ToIndex);
     });
+    if (!alive)
+        return;
     ScrollCurrentInView();
     viewport()->update();
 }
@@ -163,10 +166,11 @@ bool TDrawGrid::MoveCurrent(int ACol, int ARow, bool byKey)
     MakeVisible(ACol, ARow);
     bool canSelect = true;
     FSelectingByKey = byKey;
-    const bool ran = Guarded(this, [&] {
-        if (OnSelectCell)
-            OnSelectCell(this, ACol, ARow, canSelect);
-    });
+    bool alive = true;
+    const bool ran = Guarded(
+        this, [&] { alive = Raise(this, OnSelectCell, &TDrawGrid::selectingCell, this, ACol, ARow, canSelect); });
+    if (!alive)
+        return false;
     FSelectingByKey = false;
     if (!ran || !canSelect)
         return false;
@@ -222,15 +226,15 @@ void TDrawGrid::SetFirst(TGridAxis& Axis, int Value)
 void TDrawGrid::TopLeftMoved()
 {
     viewport()->update();
-    if (OnTopLeftChanged)
-        Guarded(this, [this] { OnTopLeftChanged(this); });
-    LayoutChanged();
+    bool alive = true;
+    Guarded(this, [&] { alive = Raise(this, OnTopLeftChanged, &TDrawGrid::topLeftChanged, this); });
+    if (alive)
+        LayoutChanged();
 }
 
 void TDrawGrid::LayoutChanged()
 {
-    if (OnLayoutChanged)
-        Guarded(this, [this] { OnLayoutChanged(this); });
+    Guarded(this, [this] { Raise(this, OnLayoutChanged, &TDrawGrid::layoutChanged, this); });
 }
 
 void TDrawGrid::UpdateScrollBars()
@@ -294,8 +298,8 @@ void TDrawGrid::PaintCells(QPainter& Canvas, const QRect& Area)
             Canvas.fillRect(cell, fixed ? pal.button() : pal.base());
             Canvas.setPen(pal.text().color());
             Canvas.setFont(font());
-            if (OnDrawCell)
-                Guarded(this, [&] { OnDrawCell(this, col, row, cell, state, Canvas); });
+            // Painting: neither a handler nor a receiver may free the grid here.
+            Guarded(this, [&] { Raise(this, OnDrawCell, &TDrawGrid::drawCell, this, col, row, cell, state, Canvas); });
             Canvas.restore();
             if (state.Contains(gdFocused)) {
                 QStyleOptionFocusRect option;
@@ -444,8 +448,7 @@ void TDrawGrid::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_F2:
-        if (OnEditCell)
-            Guarded(this, [this] { OnEditCell(this, FCol, FRow); });
+        Guarded(this, [this] { Raise(this, OnEditCell, &TDrawGrid::editCellRequested, this, FCol, FRow); });
         return;
     default: QAbstractScrollArea::keyPressEvent(event); return;
     }

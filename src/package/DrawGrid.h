@@ -24,6 +24,7 @@ using TGridDrawState = TSet<TGridDrawStateMember>;
 // Cell rectangles are in the viewport's coordinates.
 class TDrawGrid : public QAbstractScrollArea {
     Q_OBJECT
+    Q_MOC_INCLUDE(<QPainter>)
 public:
     using TSelectCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool& CanSelect)>;
     using TDrawCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, const QRect& Rect,
@@ -103,6 +104,18 @@ public:
     // deleting or moving a column, changing the row count. Owners keep what
     // they show over a cell in place here.
     std::function<void(QObject* Sender)> OnLayoutChanged;
+
+signals:
+    // The events above as signals, each emitted after its handler (see Raise).
+    // A receiver connected directly may refuse the cell through canSelect, and
+    // may paint over the cell with canvas, which is good only while the signal
+    // is emitted.
+    void selectingCell(int col, int row, bool* canSelect);
+    void drawCell(int col, int row, const QRect& rect, schemakit::TGridDrawState state, QPainter* canvas);
+    void columnMoved(int fromIndex, int toIndex);
+    void editCellRequested(int col, int row);
+    void topLeftChanged();
+    void layoutChanged();
 
 protected:
     // Moves the owner's data of a column the user moved; by default only the

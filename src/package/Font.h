@@ -3,6 +3,7 @@
 #include "Color.h"
 #include "Set.h"
 
+#include <QMetaType>
 #include <QString>
 
 class QFont;
@@ -34,3 +35,6 @@ struct TFont {
 };
 
 } // namespace schemakit
+
+// Font properties (a box's, a text shape's) carry the value type as it is.
+Q_DECLARE_METATYPE(schemakit::TFont)

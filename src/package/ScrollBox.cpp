@@ -1,6 +1,7 @@
 #include "ScrollBox.h"
 
 #include "ErrorBoundary.h"
+#include "Raise.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -189,14 +190,14 @@ void TScrollBox::SetPopupMenu(QMenu* menu)
 void TScrollBox::keyPressEvent(QKeyEvent* event)
 {
     int key = event->key();
-    if (OnKeyDown)
-        Guarded(this, [&] { OnKeyDown(this, key, event->modifiers()); });
-    if (key == 0)
+    bool alive = true;
+    Guarded(this, [&] { alive = Raise(this, OnKeyDown, &TScrollBox::keyDown, this, key, event->modifiers()); });
+    if (!alive || key == 0)
         return;
-    if (OnKeyPress && !event->text().isEmpty()) {
+    if (!event->text().isEmpty()) {
         QChar ch = event->text().front();
-        Guarded(this, [&] { OnKeyPress(this, ch); });
-        if (ch.isNull())
+        Guarded(this, [&] { alive = Raise(this, OnKeyPress, &TScrollBox::keyPressed, this, ch); });
+        if (!alive || ch.isNull())
             return;
     }
     QAbstractScrollArea::keyPressEvent(event);
@@ -205,9 +206,9 @@ void TScrollBox::keyPressEvent(QKeyEvent* event)
 void TScrollBox::keyReleaseEvent(QKeyEvent* event)
 {
     int key = event->key();
-    if (OnKeyUp)
-        Guarded(this, [&] { OnKeyUp(this, key, event->modifiers()); });
-    if (key != 0)
+    bool alive = true;
+    Guarded(this, [&] { alive = Raise(this, OnKeyUp, &TScrollBox::keyUp, this, key, event->modifiers()); });
+    if (alive && key != 0)
         QAbstractScrollArea::keyReleaseEvent(event);
 }
 

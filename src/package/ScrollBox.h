@@ -24,6 +24,9 @@ inline constexpr const char* kDockedProperty = "schemakitDocked";
 // windowed children (widgets), each group in the order it was put in.
 class TScrollBox : public QAbstractScrollArea {
     Q_OBJECT
+    Q_PROPERTY(schemakit::TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(QMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_MOC_INCLUDE(<QMenu>)
 public:
     explicit TScrollBox(QWidget* parent = nullptr);
     ~TScrollBox() override;
@@ -74,6 +77,12 @@ signals:
     // Emitted by the destructor while the scroll box is still whole: children
     // that may outlive it (they belong to someone else) leave it now.
     void destroying(TScrollBox* scrollBox);
+    // OnKeyDown, OnKeyPress and OnKeyUp as signals, emitted after the handler
+    // (see Raise). A receiver connected directly may swallow the key as a
+    // handler may, through the pointer.
+    void keyDown(int* key, Qt::KeyboardModifiers shift);
+    void keyPressed(QChar* key);
+    void keyUp(int* key, Qt::KeyboardModifiers shift);
 
 protected:
     void scrollContentsBy(int dx, int dy) override;

@@ -1,5 +1,6 @@
 # Resource strings and the platform layer that stands in for the component framework.
 list(APPEND SCHEMAKIT_CORE_SOURCES
+  package/Enumerations.h
   package/Exceptions.cpp
   package/GridGeometry.cpp
   package/ResourceStrings.cpp

@@ -7,9 +7,14 @@ install(TARGETS SchemaKit EXPORT SchemaKitTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
-# Public headers keep their folder: <schemakit/diagram/SchmCntr.h>.
-install(DIRECTORY src/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/schemakit
-  FILES_MATCHING PATTERN "*.h")
+# Public headers keep their folder: <schemakit/diagram/SchmCntr.h>; the export
+# header sits beside the folders: <schemakit/schemakit_export.h>.
+foreach(header IN LISTS SCHEMAKIT_PUBLIC_HEADERS)
+  get_filename_component(folder "${header}" DIRECTORY)
+  install(FILES "src/${header}" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/schemakit/${folder}")
+endforeach()
+install(FILES "${SCHEMAKIT_EXPORT_INCLUDE_DIR}/schemakit/schemakit_export.h"
+  DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/schemakit")
 
 install(EXPORT SchemaKitTargets NAMESPACE SchemaKit::
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/SchemaKit)

@@ -5,6 +5,7 @@
 #include <schemakit/builder/SQLBldr.h>
 #include <schemakit/engines/ZBDB.h>
 #include <schemakit/package/Exceptions.h>
+#include <schemakit/package/Translation.h>
 
 #include <QCommandLineParser>
 #include <QEvent>
@@ -227,6 +228,17 @@ Command ParseCommandLine(const QStringList& arguments)
                                                   "platform's own.")
                                        .arg(kMaxScale),
                                    QStringLiteral("N"));
+    // The languages the library is translated into, and English, which needs none.
+    const QStringList languages = schemakit::TranslationLanguages() << QStringLiteral("en");
+    const QString languageNames = languages.size() > 1
+                                      ? languages.mid(0, languages.size() - 1).join(QStringLiteral(", ")) +
+                                            QStringLiteral(" or ") + languages.constLast()
+                                      : languages.constFirst();
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("The language of the window: %1. Default: the system's, where "
+                                                 "there is a translation for it, else English.")
+                                      .arg(languageNames),
+                                  QStringLiteral("LANG"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
@@ -235,7 +247,7 @@ Command ParseCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(ApplicationDescription());
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({database, sql, sqlFile, dialect, caption, offscreen, screenshot, scale, help, version});
+    parser.addOptions({database, sql, sqlFile, dialect, caption, offscreen, screenshot, scale, lang, help, version});
     if (!parser.parse(arguments))
         return Failure(parser.errorText() + QStringLiteral(" (see --help)"));
 
@@ -280,6 +292,11 @@ Command ParseCommandLine(const QStringList& arguments)
             return Failure(QStringLiteral("--scale %1 is not a number above 0 and at most %2")
                                .arg(Quoted(parser.value(scale)))
                                .arg(kMaxScale));
+    }
+    if (parser.isSet(lang)) {
+        options.Language = parser.value(lang).toLower();
+        if (!languages.contains(options.Language))
+            return Failure(QStringLiteral("unknown --lang %1; use %2").arg(Quoted(parser.value(lang)), languageNames));
     }
     if (parser.isSet(screenshot)) {
         options.Screenshot = parser.value(screenshot);
@@ -353,6 +370,12 @@ int RunBuilder(const Options& options, std::ostream& out, std::ostream& err)
     out << '\n';
     out.flush();
     return ExitAccepted;
+}
+
+void InstallLanguage(const QString& language)
+{
+    // English has no translation: asking for it removes one put in place before.
+    schemakit::InstallTranslator(language.isEmpty() ? QLocale() : QLocale(language));
 }
 
 std::unique_ptr<schemakit::TDialogService> MakeHeadlessDialogs(std::ostream& err)

@@ -30,6 +30,7 @@ struct Options {
     bool Offscreen = false;
     QString Screenshot; // set exactly when Offscreen: where the picture goes
     double Scale = 0;   // 0: the platform's own
+    QString Language;   // empty: the system locale's; "en": the built-in English texts
 };
 
 enum class CommandKind { Run, Help, Version, Error };
@@ -56,6 +57,10 @@ int RunBuilder(const Options& options, std::ostream& out, std::ostream& err);
 // written to err, so nothing ever waits for a person. The builder window itself
 // is still shown (off screen), for the screenshot.
 std::unique_ptr<schemakit::TDialogService> MakeHeadlessDialogs(std::ostream& err);
+
+// Puts the translation of `language` (an Options::Language) in place; needs the
+// application object and comes before any window is made.
+void InstallLanguage(const QString& language);
 
 // Writes "sqlbuilder: <message>" as one line (line ends inside become blanks)
 // and returns ExitFailed.

@@ -4,6 +4,7 @@
 //
 //   sqlbuilder [--database NAME] [--sql TEXT | --sql-file FILE] [--dialect NAME]
 //              [--caption TEXT] [--offscreen] [--screenshot FILE] [--scale N]
+//              [--lang de|fr|en]
 //
 // Exit codes: 0 OK (or the screenshot written), 1 cancelled, 2 a bad option,
 // an unreachable database or a screenshot not written. `sqlbuilder --help` says more.
@@ -61,6 +62,7 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("sqlbuilder"));
+    sqlbuilder::InstallLanguage(options.Language);
     const QString icon = QStringLiteral(":/schemakit/builder/sqlbuilder.svg");
     if (QFile::exists(icon))
         QApplication::setWindowIcon(QIcon(icon));

@@ -4,13 +4,10 @@
 // diagram, column grid and pages, and the SQL it generates.
 
 #include "ColumnGrid.h"
-#include "ColumnGridGeometry.h"
 #include "ColumnGridView.h"
 #include "DataSource.h"
-#include "HandleRegistry.h"
 #include "SQLBuilderDialog.h"
 #include "SQLBuilderForm.h"
-#include "SqlAnsiJoins.h"
 #include "SqlExpansion.h"
 #include "SqlGeneration.h"
 

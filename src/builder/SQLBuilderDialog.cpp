@@ -11,6 +11,7 @@
 #include "../package/StringList.h"
 #include "../sqlparser/SqlParserClass.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPainter>
 
@@ -42,7 +43,7 @@ void TSQLBuilderDialog::SetDataEngine(TSchemaDataEngine* Value)
 bool TSQLBuilderDialog::Execute()
 {
     if (FForm)
-        throw Exception(QStringLiteral("The query builder is already running."));
+        throw Exception(QCoreApplication::translate("schemakit", "The query builder is already running."));
 
     auto form = std::make_unique<TfrmZBSQLBuilder>();
     FForm = form.get();

@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -49,7 +50,7 @@ constexpr int kTablePanelWidth = 155;
 constexpr int kPagesHeight = 165;
 constexpr int kTableItemHeight = 19;
 constexpr int kGrabberHeight = 10;
-constexpr const char* kFormCaption = "Vuvuredi Software: Visual SQLBuilder";
+constexpr const char* kFormCaption = QT_TRANSLATE_NOOP("schemakit", "Vuvuredi Software: Visual SQLBuilder");
 
 // The two pictures of the builder, drawn rather than loaded so that they follow
 // the palette: a table (a framed grid with a header band) and a field (a
@@ -157,7 +158,7 @@ void TfrmZBSQLBuilder::BuildControls()
 {
     // Sizes are in device-independent pixels, which are the pixels at 96 dots
     // per inch; Qt scales them for the screen.
-    setWindowTitle(QString::fromLatin1(kFormCaption));
+    setWindowTitle(QCoreApplication::translate("schemakit", kFormCaption));
     resize(654, 453);
 
     auto* layout = new QVBoxLayout(this);
@@ -337,6 +338,11 @@ void TfrmZBSQLBuilder::FormCreate(QObject*)
 
 // --- the data engine and the table list ---
 
+TSchemaDataEngine* TfrmZBSQLBuilder::DataEngine() const
+{
+    return FDataEngine.data();
+}
+
 void TfrmZBSQLBuilder::SetDataEngine(TSchemaDataEngine* Value)
 {
     if (Value == FDataEngine)
@@ -412,14 +418,8 @@ void TfrmZBSQLBuilder::SchemaDesignAreaAddItem(QObject*, TSchemaItem* Item)
             return;
         if (TSchemaDataEngine* engine = SchemaDesignArea->DataEngine()) {
             TStringList fields;
-            try {
-                engine->FillSubItemList(Item, fields);
-            } catch (const Exception& e) {
-                // The pane drops the half-made box without a word; the person
-                // who dropped the table should know why nothing came.
-                ReportError(e.Message(), this);
-                throw;
-            }
+            // On an error the pane drops the half-made box and tells the person why.
+            engine->FillSubItemList(Item, fields);
             for (int i = 0; i < fields.Count(); ++i) {
                 if (TSchemaSubItem* row = Item->AddSubItem(fields.Strings(i), -1, false))
                     row->SetData(fields.Objects(i));

@@ -325,13 +325,14 @@ void TfrmZBSQLBuilder::UpdateResultRows()
     const QString number = QLocale().toString(count);
     QString text;
     if (!FFetchError.isEmpty())
-        text = tr("%1 rows fetched; fetching stopped: %2").arg(number, FFetchError);
+        text = QCoreApplication::translate("schemakit", "%1 rows fetched; fetching stopped: %2")
+                   .arg(number, FFetchError);
     else if (rows->canFetchMore(QModelIndex()))
-        text = tr("%1 rows fetched so far; more as you scroll down").arg(number);
+        text = QCoreApplication::translate("schemakit", "%1 rows fetched so far; more as you scroll down").arg(number);
     else if (count == 1)
-        text = tr("1 row");
+        text = QCoreApplication::translate("schemakit", "1 row");
     else
-        text = tr("%1 rows").arg(number);
+        text = QCoreApplication::translate("schemakit", "%1 rows").arg(number);
     lblResultRows->setText(text);
 }
 

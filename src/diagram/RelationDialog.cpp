@@ -5,6 +5,7 @@
 #include "../package/GroupBox.h"
 #include "../package/RadioGroup.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -70,7 +71,7 @@ TfrmZBRelation::TfrmZBRelation(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmZBRelation"));
-    setWindowTitle(QStringLiteral("Relation properties"));
+    setWindowTitle(QCoreApplication::translate("schemakit", "Relation properties"));
     setFont(SansSerif(10));
     setFixedSize(322, 256);
     CreateControls();
@@ -84,17 +85,20 @@ void TfrmZBRelation::CreateControls()
 {
     // Controls join the tab chain in the order they are made, so the focusable
     // ones come first, in tab order.
-    rgJoinOperator = RadioGroup(this, "rgJoinOperator", QStringLiteral(" Join Operator "),
+    rgJoinOperator = RadioGroup(this, "rgJoinOperator", QCoreApplication::translate("schemakit", " Join Operator "),
                                 {QStringLiteral("="), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("<="),
                                  QStringLiteral(">="), QStringLiteral("<>")},
                                 3, 5, 140, 130, 60);
-    rgJoinType = RadioGroup(this, "rgJoinType", QStringLiteral(" Join Type "),
-                            {QStringLiteral("Inner"), QStringLiteral("Left Outer"), QStringLiteral("Right Outer"),
-                             QStringLiteral("Full Outer")},
+    rgJoinType = RadioGroup(this, "rgJoinType", QCoreApplication::translate("schemakit", " Join Type "),
+                            {QCoreApplication::translate("schemakit", "Inner"),
+                             QCoreApplication::translate("schemakit", "Left Outer"),
+                             QCoreApplication::translate("schemakit", "Right Outer"),
+                             QCoreApplication::translate("schemakit", "Full Outer")},
                             2, 140, 140, 178, 60);
-    BtnOk = Place(new QPushButton(QStringLiteral("&OK"), this), "BtnOk", 163, 225, 75, 25);
+    BtnOk = Place(new QPushButton(QCoreApplication::translate("schemakit", "&OK"), this), "BtnOk", 163, 225, 75, 25);
     connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
-    BtnCancel = Place(new QPushButton(QStringLiteral("&Cancel"), this), "BtnCancel", 243, 225, 75, 25);
+    BtnCancel = Place(new QPushButton(QCoreApplication::translate("schemakit", "&Cancel"), this), "BtnCancel", 243, 225,
+                      75, 25);
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // The bevel is a band along the bottom with a sunken line on its top edge. It
@@ -107,15 +111,17 @@ void TfrmZBRelation::CreateControls()
     bvlButtons->setAttribute(Qt::WA_TransparentForMouseEvents);
     bvlButtons->lower();
 
-    gbParent = Place(new TGroupBox(QStringLiteral(" Parent "), this), "gbParent", 5, 8, 313, 57);
-    Label1 = Caption(gbParent, "Label1", QStringLiteral("Table 1:"), 4, 15);
-    Label3 = Caption(gbParent, "Label3", QStringLiteral("Column 1:"), 4, 32);
+    gbParent =
+        Place(new TGroupBox(QCoreApplication::translate("schemakit", " Parent "), this), "gbParent", 5, 8, 313, 57);
+    Label1 = Caption(gbParent, "Label1", QCoreApplication::translate("schemakit", "Table 1:"), 4, 15);
+    Label3 = Caption(gbParent, "Label3", QCoreApplication::translate("schemakit", "Column 1:"), 4, 32);
     txtCol1 = Value(gbParent, "txtCol1", 70, 31);
     txtTable1 = Value(gbParent, "txtTable1", 70, 15);
 
-    gbChild = Place(new TGroupBox(QStringLiteral(" Child "), this), "gbChild", 5, 72, 313, 57);
-    Label2 = Caption(gbChild, "Label2", QStringLiteral("Table 2:"), 4, 15);
-    Label4 = Caption(gbChild, "Label4", QStringLiteral("Column 2:"), 4, 31);
+    gbChild =
+        Place(new TGroupBox(QCoreApplication::translate("schemakit", " Child "), this), "gbChild", 5, 72, 313, 57);
+    Label2 = Caption(gbChild, "Label2", QCoreApplication::translate("schemakit", "Table 2:"), 4, 15);
+    Label4 = Caption(gbChild, "Label4", QCoreApplication::translate("schemakit", "Column 2:"), 4, 31);
     txtCol2 = Value(gbChild, "txtCol2", 70, 31);
     txtTable2 = Value(gbChild, "txtTable2", 70, 15);
 }

@@ -1,11 +1,13 @@
 #include "SchemaDesignArea.h"
 
 #include "AutoArrange.h"
+#include "DiagramAccessibility.h"
 #include "Routing.h"
 #include "SchemaItem.h"
 #include "SchemaRelation.h"
 #include "SchemaSubItem.h"
 
+#include "../engines/SchemaDataEngine.h"
 #include "../package/DialogService.h"
 #include "../package/ErrorBoundary.h"
 #include "../package/ImageList.h"
@@ -21,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QScrollBar>
 
 #include <memory>
 
@@ -40,6 +43,7 @@ TSchemaDesignArea::TSchemaDesignArea(QWidget* owner) : TScrollBox(owner)
 {
     SetColor(clWhite);
     viewport()->setAcceptDrops(true);
+    InstallDiagramAccessibility();
 }
 
 TSchemaDesignArea::~TSchemaDesignArea()
@@ -82,6 +86,65 @@ void TSchemaDesignArea::ItemGone(TSchemaItem* item)
     FItems.remove(item);
 }
 
+// --- keyboard focus ----------------------------------------------------------------
+
+TSchemaItem* TSchemaDesignArea::FocusNextItem(TSchemaItem* from, bool forward)
+{
+    QList<TSchemaItem*> boxes;
+    for (int i = WindowlessCount(); i < ControlCount(); ++i) {
+        auto* box = qobject_cast<TSchemaItem*>(Controls(i));
+        if (box && !box->IsGoing() && !box->isHidden() && box->isEnabled())
+            boxes.append(box);
+    }
+    if (boxes.isEmpty())
+        return nullptr;
+    const qsizetype at = boxes.indexOf(from);
+    const qsizetype n = boxes.size();
+    qsizetype next = forward ? 0 : n - 1;
+    if (at >= 0)
+        next = (at + (forward ? 1 : n - 1)) % n;
+    TSchemaItem* box = boxes[next];
+    EnsureItemVisible(box);
+    box->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return box;
+}
+
+void TSchemaDesignArea::EnsureItemVisible(const TSchemaItem* item)
+{
+    // Boxes sit in the visible area's coordinates, so the amount to scroll is
+    // how far the box stands out of it; a box larger than the view shows its
+    // top-left corner. The docked toolbar covers the top of the view.
+    const QRect r = item->geometry();
+    const QSize view = viewport()->size();
+    const int top = FcbItems ? FcbItems->height() : 0;
+    auto shift = [](int low, int high, int first, int last) {
+        if (low < first)
+            return low - first;
+        return high > last ? std::min(high - last, low - first) : 0;
+    };
+    const int dx = shift(r.left(), r.right(), 0, view.width() - 1);
+    const int dy = shift(r.top(), r.bottom(), top, view.height() - 1);
+    if (dx)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + dx);
+    if (dy)
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
+}
+
+void TSchemaDesignArea::FocusOutOfPane(bool forward)
+{
+    // From the pane itself Qt's tab order goes on past the pane; the boxes
+    // take click focus only, so the walk does not stop at them.
+    setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    TScrollBox::focusNextPrevChild(forward);
+}
+
+bool TSchemaDesignArea::focusNextPrevChild(bool next)
+{
+    if (next && hasFocus() && FocusNextItem(nullptr, true))
+        return true;
+    return TScrollBox::focusNextPrevChild(next);
+}
+
 // --- properties ---------------------------------------------------------------------
 
 void TSchemaDesignArea::SetImages(TImageList* images)
@@ -111,6 +174,16 @@ void TSchemaDesignArea::SetShowItemToolbar(bool value)
 
 // --- boxes -----------------------------------------------------------------------------
 
+TSchemaDataEngine* TSchemaDesignArea::DataEngine() const noexcept
+{
+    return FDataEngine.data();
+}
+
+void TSchemaDesignArea::SetDataEngine(TSchemaDataEngine* engine)
+{
+    FDataEngine = engine;
+}
+
 TSchemaItem* TSchemaDesignArea::AddItem(const QString& caption, TSchemaControlType controlType)
 {
     return NewItem(caption, controlType, nullptr, false);
@@ -126,6 +199,7 @@ TSchemaItem* TSchemaDesignArea::NewItem(const QString& caption, TSchemaControlTy
 {
     std::unique_ptr<TSchemaItem> item;
     QPointer<TSchemaItem> box;
+    const QPointer<TSchemaDesignArea> pane = this;
     bool alive = true;
     try {
         item = std::make_unique<TSchemaItem>(this, controlType);
@@ -138,11 +212,15 @@ TSchemaItem* TSchemaDesignArea::NewItem(const QString& caption, TSchemaControlTy
         alive = Raise(this, OnAddItem, &TSchemaDesignArea::itemAdded, this, item.get());
     } catch (...) {
         // Whatever failed, the half-made box goes (raising OnDeleteItem) and the
-        // caller gets null; unless a handler freed it already.
+        // caller gets null; unless a handler freed it already. The caller learns
+        // no more than that, so the person is told why, as for a failed command
+        // (the silent abort stays silent).
+        const std::exception_ptr failure = std::current_exception();
         if (box)
             item.reset();
         else
             (void)item.release();
+        Guarded(pane.data(), [&] { std::rethrow_exception(failure); });
         return nullptr;
     }
     // A handler or a receiver that frees the pane frees the box with it; one

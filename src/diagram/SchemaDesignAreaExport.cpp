@@ -9,6 +9,7 @@
 #include "../package/Exceptions.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -81,10 +82,10 @@ void TSchemaDesignArea::ExportToFile(const QString& fileName)
         svg.setFileName(fileName);
         svg.setSize(area.size());
         svg.setViewBox(area);
-        svg.setTitle(QStringLiteral("Diagram"));
+        svg.setTitle(QCoreApplication::translate("schemakit", "Diagram"));
         QPainter painter;
         if (!painter.begin(&svg))
-            throw EFileError(QStringLiteral("Cannot create file \"%1\".").arg(fileName));
+            throw EFileError(QCoreApplication::translate("schemakit", "Cannot create file \"%1\".").arg(fileName));
         PaintDiagram(painter);
         painter.end();
         return;
@@ -97,23 +98,25 @@ void TSchemaDesignArea::ExportToFile(const QString& fileName)
         pdf.setPageMargins(QMarginsF());
         QPainter painter;
         if (!painter.begin(&pdf))
-            throw EFileError(QStringLiteral("Cannot create file \"%1\".").arg(fileName));
+            throw EFileError(QCoreApplication::translate("schemakit", "Cannot create file \"%1\".").arg(fileName));
         PaintDiagram(painter);
         painter.end();
         return;
     }
     if (!QImageWriter::supportedImageFormats().contains(suffix.toLatin1()))
-        throw EFileError(QStringLiteral("Cannot export to \"%1\": unknown picture format.").arg(fileName));
+        throw EFileError(
+            QCoreApplication::translate("schemakit", "Cannot export to \"%1\": unknown picture format.").arg(fileName));
     // A raster picture beyond the image size Qt allows cannot be made.
     if (qint64(area.width()) * area.height() > std::numeric_limits<int>::max() / 4)
-        throw EFileError(QStringLiteral("Cannot export to \"%1\": the diagram is too large.").arg(fileName));
+        throw EFileError(QCoreApplication::translate("schemakit", "Cannot export to \"%1\": the diagram is too large.")
+                             .arg(fileName));
     QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter painter(&image);
         PaintDiagram(painter);
     }
     if (!image.save(fileName))
-        throw EFileError(QStringLiteral("Cannot create file \"%1\".").arg(fileName));
+        throw EFileError(QCoreApplication::translate("schemakit", "Cannot create file \"%1\".").arg(fileName));
 }
 
 } // namespace schemakit

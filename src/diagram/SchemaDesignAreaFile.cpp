@@ -14,6 +14,7 @@
 #include "../package/SysUtils.h"
 #include "../package/TreeView.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QGuiApplication>
@@ -175,7 +176,7 @@ E StrictMember(const TSection& section, QStringView key, E last)
 {
     const int v = section.Int(key);
     if (v < 0 || v > int(last))
-        throw EConvertError(QStringLiteral("'%1' is not a valid %2 value").arg(v).arg(key));
+        throw EConvertError(QCoreApplication::translate("schemakit", "'%1' is not a valid %2 value").arg(v).arg(key));
     return E(v);
 }
 
@@ -352,17 +353,20 @@ void TSchemaDesignArea::SaveToStream(QIODevice& stream) const
 {
     const QByteArray bytes = DiagramWriter(*this).Write();
     if (stream.write(bytes) != bytes.size())
-        throw EFileError(QStringLiteral("Cannot write the stream: %1").arg(stream.errorString()));
+        throw EFileError(
+            QCoreApplication::translate("schemakit", "Cannot write the stream: %1").arg(stream.errorString()));
 }
 
 void TSchemaDesignArea::SaveToFile(const QString& fileName) const
 {
     QSaveFile f(fileName);
     if (!f.open(QIODevice::WriteOnly))
-        throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFileError(
+            QCoreApplication::translate("schemakit", "Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
     SaveToStream(f); // an error here leaves the old file; QSaveFile drops its copy
     if (!f.commit())
-        throw EFileError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFileError(
+            QCoreApplication::translate("schemakit", "Cannot write file \"%1\". %2").arg(fileName, f.errorString()));
 }
 
 void TSchemaDesignArea::LoadFromStream(QIODevice& stream)
@@ -370,7 +374,8 @@ void TSchemaDesignArea::LoadFromStream(QIODevice& stream)
     // A stream that cannot be read must not leave an emptied pane behind as
     // if an empty file had been read.
     if (!stream.isReadable())
-        throw EFileError(QStringLiteral("Cannot read the schema file: the stream is not open for reading."));
+        throw EFileError(QCoreApplication::translate(
+            "schemakit", "Cannot read the schema file: the stream is not open for reading."));
     // The events and signals of ClearAll, AddItem and AddRelation may free the
     // pane; then it has unlocked the drawing itself, and reading stops.
     const QPointer<TSchemaDesignArea> alive = this;
@@ -396,7 +401,8 @@ void TSchemaDesignArea::LoadFromFile(const QString& fileName)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFileError(
+            QCoreApplication::translate("schemakit", "Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     LoadFromStream(f);
 }
 

@@ -2,6 +2,7 @@
 
 #include "../package/Exceptions.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -116,7 +117,7 @@ int StrictInt(QStringView text)
 {
     int v = 0;
     if (!ParseInt(text, v))
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw EConvertError(QCoreApplication::translate("schemakit", "'%1' is not a valid integer value").arg(text));
     return v;
 }
 

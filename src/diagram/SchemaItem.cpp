@@ -1,5 +1,6 @@
 #include "SchemaItem.h"
 
+#include "DiagramAccessibility.h"
 #include "ItemGeometry.h"
 #include "SchemaDesignArea.h"
 #include "SchemaListControls.h"
@@ -17,6 +18,7 @@
 
 #include <QAbstractScrollArea>
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QTreeWidgetItemIterator>
@@ -63,6 +65,38 @@ bool IsDescendant(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor)
     return false;
 }
 
+// The check list draws its own check boxes and keeps their marks in a role of
+// its own; the item's check state carries the mark as well, for accessibility
+// clients, which read it from there.
+void ExposeCheckState(TCheckListBox* list, int index)
+{
+    QListWidgetItem* entry = list ? list->item(index) : nullptr;
+    if (!entry)
+        return;
+    if (!(entry->flags() & Qt::ItemIsUserCheckable))
+        entry->setFlags(entry->flags() | Qt::ItemIsUserCheckable);
+    entry->setCheckState(list->Checked(index) ? Qt::Checked : Qt::Unchecked);
+}
+
+// The step of a box moved by Ctrl+arrow (1 pixel) or Ctrl+Shift+arrow (10);
+// null for any other key.
+QPoint ArrowStep(int key, Qt::KeyboardModifiers modifiers)
+{
+    modifiers &= ~Qt::KeypadModifier;
+    int size = 0;
+    if (modifiers == Qt::ControlModifier)
+        size = 1;
+    else if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        size = 10;
+    switch (key) {
+    case Qt::Key_Left: return {-size, 0};
+    case Qt::Key_Right: return {size, 0};
+    case Qt::Key_Up: return {0, -size};
+    case Qt::Key_Down: return {0, size};
+    default: return {};
+    }
+}
+
 // Every box shows the same window icon; loading it once keeps adding boxes cheap.
 const QIcon& ItemWindowIcon()
 {
@@ -79,6 +113,14 @@ TSchemaItem::TSchemaItem(TSchemaDesignArea* owner, TSchemaControlType kind)
     setAttribute(Qt::WA_AlwaysShowToolTips);
     FFont = TFont::FromQFont(font());
     CreateItemControl();
+    // A list kind box hands the focus to its list, where the keys arrive and
+    // are looked at first here; a shape kind box takes them itself.
+    setFocusPolicy(Qt::ClickFocus);
+    if (IsListKind(FSchemaControlType)) {
+        setFocusProxy(FItemControl);
+        FItemControl->installEventFilter(this);
+    }
+    UpdateAccessibleDescription();
     if (FDesigner)
         FDesigner->ItemMade(this);
 }
@@ -235,6 +277,7 @@ void TSchemaItem::SetCaption(const QString& caption)
     TBoxWindow::SetCaption(caption);
     if (TSchemaText* text = TextControl())
         text->SetText(caption);
+    setAccessibleName(caption);
 }
 
 void TSchemaItem::SetColor(TColor color)
@@ -318,14 +361,17 @@ TSchemaSubItem* TSchemaItem::NewSubItem(const QString& itemName, int parentItem,
     // Raises OnSubItemCheck already; the row is not in the inner control yet. A
     // receiver may free the box, and the row with it.
     const QPointer<TSchemaItem> alive = this;
+    FRowBeingAdded = row;
     row->SetChecked(checked);
     if (!alive)
         return nullptr;
+    FRowBeingAdded = nullptr;
     switch (FSchemaControlType) {
     case scCheckListBox: {
         TCheckListBox* list = CheckListControl();
         const int i = list->AddObject(itemName, row);
         list->SetChecked(i, row->Checked());
+        ExposeCheckState(list, i);
         row->SetIndex(i);
         break;
     }
@@ -347,6 +393,7 @@ TSchemaSubItem* TSchemaItem::NewSubItem(const QString& itemName, int parentItem,
     }
     if (setObject)
         row->SetData(object);
+    UpdateAccessibleDescription();
     if (TSchemaDesignArea* pane = FDesigner) {
         // A handler or a receiver may free the row, the box or the pane.
         const QPointer<TSchemaSubItem> added = row;
@@ -434,6 +481,7 @@ void TSchemaItem::DeleteSubItem(int index)
         std::unique_ptr<TSchemaSubItem> row(RowOf(list->Objects(index)));
         list->SetObjects(index, nullptr);
         list->Delete(index);
+        UpdateAccessibleDescription();
     } else if (TTreeView* tree = TreeControl()) {
         QTreeWidgetItem* node = tree->Node(index);
         if (!node)
@@ -450,6 +498,7 @@ void TSchemaItem::DeleteSubItem(int index)
         std::unique_ptr<TSchemaSubItem> row(RowOf(TTreeView::Data(node)));
         TTreeView::SetData(node, nullptr);
         tree->Delete(node);
+        UpdateAccessibleDescription();
     }
 }
 
@@ -518,9 +567,13 @@ void TSchemaItem::SelectItemBold(TSchemaSubItem* subItem, bool isBold)
 bool TSchemaItem::SubItemCheckChanged(TSchemaSubItem* subItem)
 {
     if (TCheckListBox* list = CheckListControl()) {
-        const int i = GetIndexBySubItem(subItem);
-        if (i >= 0)
+        // A row being added is not in the list yet: looking for it there would
+        // cost a pass over every row, for every checked row a load adds.
+        const int i = subItem == FRowBeingAdded ? -1 : GetIndexBySubItem(subItem);
+        if (i >= 0) {
             list->SetChecked(i, subItem->Checked());
+            ExposeCheckState(list, i);
+        }
     }
     return Raise(this, OnSubItemCheck, &TSchemaItem::subItemChecked, subItem);
 }
@@ -701,6 +754,77 @@ void TSchemaItem::CloseRequested()
         this, [this] { Guarded(nullptr, [this] { RemoveItem(this); }); }, Qt::QueuedConnection);
 }
 
+// --- keyboard -------------------------------------------------------------------------
+
+bool TSchemaItem::KeyCommand(const QKeyEvent& key, bool perform)
+{
+    auto* pane = qobject_cast<TSchemaDesignArea*>(FParent.data());
+    if (!pane)
+        return false;
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && !(modifiers & Qt::AltModifier)) {
+        const bool forward = key.key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier);
+        if (perform && (modifiers & Qt::ControlModifier))
+            pane->FocusOutOfPane(forward);
+        else if (perform)
+            pane->FocusNextItem(this, forward);
+        return true;
+    }
+    if (key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        if (!FPopMenu)
+            return false;
+        if (perform)
+            PopupMenuAt(mapToGlobal(ClientRect().topLeft()));
+        return true;
+    }
+    const QPoint step = ArrowStep(key.key(), modifiers);
+    if (step.isNull())
+        return false;
+    // The same move a drag of the caption makes: the box hears of it in
+    // Moved() and its links follow.
+    if (perform)
+        move(pos() + step);
+    return true;
+}
+
+bool TSchemaItem::FilterKey(QEvent* event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    // Claiming the override keeps an application's shortcuts on these keys
+    // from taking them away from the box.
+    if (!press && event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    bool handled = false;
+    Guarded(this, [&] { handled = KeyCommand(key, press); });
+    if (handled)
+        event->accept();
+    return handled;
+}
+
+bool TSchemaItem::event(QEvent* event)
+{
+    // A shape kind box has the focus itself; Tab has to be caught before the
+    // base class turns it into a move along the window's focus chain.
+    if (FilterKey(event))
+        return true;
+    return TBoxWindow::event(event);
+}
+
+bool TSchemaItem::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FItemControl && FilterKey(event))
+        return true;
+    return TBoxWindow::eventFilter(watched, event);
+}
+
+void TSchemaItem::UpdateAccessibleDescription()
+{
+    const QString text = ItemAccessibleDescription(FSchemaControlType, GetSubItemCount());
+    if (text != accessibleDescription())
+        setAccessibleDescription(text);
+}
+
 void TSchemaItem::RemoveItem(QObject*)
 {
     const QPointer<TSchemaItem> alive = this;
@@ -796,8 +920,10 @@ void TSchemaItem::SetAllChecked(bool value)
     TCheckListBox* checks = CheckListControl();
     const QPointer<TSchemaItem> alive = this;
     for (int i = 0; i < GetSubItemCount(); ++i) {
-        if (checks)
+        if (checks) {
             checks->SetChecked(i, value);
+            ExposeCheckState(checks, i);
+        }
         if (TSchemaSubItem* row = GetSubItem(i))
             row->SetChecked(value);
         if (!alive)

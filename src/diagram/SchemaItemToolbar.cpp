@@ -10,6 +10,7 @@
 #include "../package/ImageList.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPixmap>
@@ -31,10 +32,10 @@ struct TToolbarButton {
 };
 
 constexpr TToolbarButton kButtons[] = {
-    {"Listbox", 0, scListBox},
-    {"Check Listbox", 1, scCheckListBox},
-    {"Treeview", 2, scTreeView},
-    {"Text", 3, scText},
+    {QT_TRANSLATE_NOOP("schemakit", "Listbox"), 0, scListBox},
+    {QT_TRANSLATE_NOOP("schemakit", "Check Listbox"), 1, scCheckListBox},
+    {QT_TRANSLATE_NOOP("schemakit", "Treeview"), 2, scTreeView},
+    {QT_TRANSLATE_NOOP("schemakit", "Text"), 3, scText},
 };
 
 constexpr const char* kButtonImages[] = {"STB_LISTBOX", "STB_CHECKLISTBOX", "STB_TREEVIEW", "STB_TEXT", "STB_ICON"};
@@ -73,7 +74,8 @@ void TSchemaDesignArea::CreateItemToolbar()
     pmIconList = new QMenu(this);
     pmIconList->setObjectName(QStringLiteral("pmIconList"));
     for (int i = itDefault; i <= itUser; ++i) {
-        QAction* entry = pmIconList->addAction(IconTypeName(TSCIconType(i)).left(20));
+        const QByteArray name = IconTypeName(TSCIconType(i)).toLatin1();
+        QAction* entry = pmIconList->addAction(QCoreApplication::translate("schemakit", name.constData()).left(20));
         entry->setProperty(kTag, i);
         connect(entry, &QAction::triggered, this, [this, entry] { Guarded(this, [&] { AddNewIcon(entry); }); });
     }
@@ -102,7 +104,7 @@ void TSchemaDesignArea::CreateItemToolbar()
         // A button that cannot be set up is left as it is; the others still come.
         auto* button = new QToolButton(bar);
         Guarded(nullptr, [&] {
-            button->setText(QString::fromLatin1(kind.Caption));
+            button->setText(QCoreApplication::translate("schemakit", kind.Caption));
             button->setIcon(QIcon(FtbImages->Image(kind.Image)));
             button->setProperty(kTag, kind.Tag);
             button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -114,7 +116,7 @@ void TSchemaDesignArea::CreateItemToolbar()
     }
     auto* icons = new QToolButton(bar);
     Guarded(nullptr, [&] {
-        icons->setText(QStringLiteral("Icon"));
+        icons->setText(QCoreApplication::translate("schemakit", "Icon"));
         icons->setIcon(QIcon(FtbImages->Image(4)));
         icons->setProperty(kTag, 0);
         icons->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -153,7 +155,8 @@ void TSchemaDesignArea::DestroyItemToolbar()
 void TSchemaDesignArea::AddNewItem(QObject* Sender)
 {
     // Drawn in this order: caption, left, top.
-    const QString caption = QStringLiteral("New item") + QString::number(FRandom.bounded(100));
+    const QString caption =
+        QCoreApplication::translate("schemakit", "New item") + QString::number(FRandom.bounded(100));
     TSchemaItem* item = AddItem(caption, TSchemaControlType(TagOf(Sender)));
     if (!item)
         return;
@@ -165,7 +168,8 @@ void TSchemaDesignArea::AddNewItem(QObject* Sender)
 
 void TSchemaDesignArea::AddNewIcon(QObject* Sender)
 {
-    const QString caption = QStringLiteral("New icon") + QString::number(FRandom.bounded(100));
+    const QString caption =
+        QCoreApplication::translate("schemakit", "New icon") + QString::number(FRandom.bounded(100));
     TSchemaItem* item = AddItem(caption, scIcon);
     if (!item)
         return;

@@ -1,5 +1,6 @@
 #include "SchemaRelation.h"
 
+#include "DiagramAccessibility.h"
 #include "RelationDialog.h"
 #include "SchemaDesignArea.h"
 #include "SchemaItem.h"
@@ -15,6 +16,14 @@
 
 namespace schemakit {
 
+// The ends are held weakly: a freed box or row reads as null here.
+TSchemaItem* TSchemaRelation::ParentItem() const noexcept { return FParentItem; }
+TSchemaItem* TSchemaRelation::ChildItem() const noexcept { return FChildItem; }
+TSchemaSubItem* TSchemaRelation::ParentSubItem() const noexcept { return FParentSubItem; }
+TSchemaSubItem* TSchemaRelation::ChildSubItem() const noexcept { return FChildSubItem; }
+void TSchemaRelation::SetParentSubItem(TSchemaSubItem* value) { FParentSubItem = value; }
+void TSchemaRelation::SetChildSubItem(TSchemaSubItem* value) { FChildSubItem = value; }
+
 using namespace RelationGeometry;
 
 TSchemaRelation::TSchemaRelation(TSchemaDesignArea* owner) : QObject(owner), FDesigner(owner), FRgn(InitialHitBand())
@@ -24,6 +33,7 @@ TSchemaRelation::TSchemaRelation(TSchemaDesignArea* owner) : QObject(owner), FDe
 
 TSchemaRelation::~TSchemaRelation()
 {
+    NotifyAccessibility(this, QAccessible::ObjectDestroyed);
     // Off the boxes' link lists and the pane's child list first, so that nothing
     // the menu's end raises finds the link half gone.
     Reattach(FParentItem, nullptr);
@@ -196,8 +206,10 @@ void TSchemaRelation::SetBounds(const QRect& bounds)
     // the dearer everything painted into it gets.
     const QRect both = FBounds.united(bounds);
     FBounds = bounds;
-    if (FDesigner && FVisible)
+    if (FDesigner && FVisible) {
         FDesigner->viewport()->update(both);
+        NotifyAccessibility(this, QAccessible::LocationChanged);
+    }
 }
 
 void TSchemaRelation::SetVisible(bool value)
@@ -205,8 +217,10 @@ void TSchemaRelation::SetVisible(bool value)
     if (value == FVisible)
         return;
     FVisible = value;
-    if (FDesigner)
+    if (FDesigner) {
         FDesigner->viewport()->update(FBounds);
+        NotifyAccessibility(this, value ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+    }
 }
 
 void TSchemaRelation::MouseDown()

@@ -2,6 +2,7 @@
 
 #include "../package/DialogService.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygon>
 
@@ -12,11 +13,24 @@ namespace schemakit {
 namespace {
 
 // In value order; the resource names and the toolbar's menu derive from these.
+// Only the menu shows them translated.
 constexpr std::array<const char*, kIconTypeCount> kIconTypeNames = {
-    "Default",    "Computer", "Drive",    "Calculator", "Calendar", "Design",  "FAX",      "Recycle",
-    "Connection", "Cross",    "Password", "Database",   "Paper",    "Link",    "Relation", "Settings",
-    "FolderBox",  "Font",     "Form",     "Graph",      "Mail",     "Network", "Note",     "WebData",
-    "Printer",    "Server",   "Signal",   "StopLight",  "Time",     "Update",  "User"};
+    QT_TRANSLATE_NOOP("schemakit", "Default"),    QT_TRANSLATE_NOOP("schemakit", "Computer"),
+    QT_TRANSLATE_NOOP("schemakit", "Drive"),      QT_TRANSLATE_NOOP("schemakit", "Calculator"),
+    QT_TRANSLATE_NOOP("schemakit", "Calendar"),   QT_TRANSLATE_NOOP("schemakit", "Design"),
+    QT_TRANSLATE_NOOP("schemakit", "FAX"),        QT_TRANSLATE_NOOP("schemakit", "Recycle"),
+    QT_TRANSLATE_NOOP("schemakit", "Connection"), QT_TRANSLATE_NOOP("schemakit", "Cross"),
+    QT_TRANSLATE_NOOP("schemakit", "Password"),   QT_TRANSLATE_NOOP("schemakit", "Database"),
+    QT_TRANSLATE_NOOP("schemakit", "Paper"),      QT_TRANSLATE_NOOP("schemakit", "Link"),
+    QT_TRANSLATE_NOOP("schemakit", "Relation"),   QT_TRANSLATE_NOOP("schemakit", "Settings"),
+    QT_TRANSLATE_NOOP("schemakit", "FolderBox"),  QT_TRANSLATE_NOOP("schemakit", "Font"),
+    QT_TRANSLATE_NOOP("schemakit", "Form"),       QT_TRANSLATE_NOOP("schemakit", "Graph"),
+    QT_TRANSLATE_NOOP("schemakit", "Mail"),       QT_TRANSLATE_NOOP("schemakit", "Network"),
+    QT_TRANSLATE_NOOP("schemakit", "Note"),       QT_TRANSLATE_NOOP("schemakit", "WebData"),
+    QT_TRANSLATE_NOOP("schemakit", "Printer"),    QT_TRANSLATE_NOOP("schemakit", "Server"),
+    QT_TRANSLATE_NOOP("schemakit", "Signal"),     QT_TRANSLATE_NOOP("schemakit", "StopLight"),
+    QT_TRANSLATE_NOOP("schemakit", "Time"),       QT_TRANSLATE_NOOP("schemakit", "Update"),
+    QT_TRANSLATE_NOOP("schemakit", "User")};
 
 } // namespace
 
@@ -43,10 +57,9 @@ QPixmap IconPicture(TSCIconType type)
 
 QString AboutText()
 {
-    return QStringLiteral("SchemaKit\n"
-                          "Diagrams of data models and a visual SQL query builder for Qt.\n\n"
-                          "https://schemakit.dev\n"
-                          "support@schemakit.dev");
+    return QStringLiteral("SchemaKit\n") +
+           QCoreApplication::translate("schemakit", "Diagrams of data models and a visual SQL query builder for Qt.") +
+           QStringLiteral("\n\nhttps://schemakit.dev\nsupport@schemakit.dev");
 }
 
 void AboutZirudoz(QWidget* parent)

@@ -8,6 +8,7 @@ list(APPEND SCHEMAKIT_CORE_SOURCES
   diagram/ShapeGeometry.cpp
 )
 list(APPEND SCHEMAKIT_GUI_SOURCES
+  diagram/DiagramAccessibility.cpp
   diagram/RelationDialog.cpp
   diagram/SchemaDesignArea.cpp
   diagram/SchemaDesignAreaExport.cpp

@@ -4,6 +4,7 @@
 #include "../package/SysUtils.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -78,7 +79,7 @@ qsizetype UriSchemeLength(QStringView text)
 
 [[noreturn]] void Malformed(const QString& why)
 {
-    throw Exception(QStringLiteral("Invalid PostgreSQL connection string: %1").arg(why));
+    throw Exception(QCoreApplication::translate("schemakit", "Invalid PostgreSQL connection string: %1").arg(why));
 }
 
 void SetOption(TPgConnectionParams& p, const QString& key, const QString& value)
@@ -132,7 +133,7 @@ QString PercentDecoded(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'%') {
             if (i + 2 >= text.size() || !IsHexDigit(text[i + 1]) || !IsHexDigit(text[i + 2]))
-                Malformed(QStringLiteral("bad percent escape in \"%1\"").arg(text));
+                Malformed(QCoreApplication::translate("schemakit", "bad percent escape in \"%1\"").arg(text));
             i += 2;
         }
     }
@@ -172,11 +173,11 @@ TPgConnectionParams ParseUri(QStringView text, qsizetype schemeLength)
         if (hostSpec.startsWith(u'[')) { // [IPv6 address]
             const qsizetype close = hostSpec.indexOf(u']');
             if (close < 0)
-                Malformed(QStringLiteral("unclosed \"[\" in the host"));
+                Malformed(QCoreApplication::translate("schemakit", "unclosed \"[\" in the host"));
             host = hostSpec.mid(1, close - 1);
             if (close + 1 < hostSpec.size()) {
                 if (hostSpec[close + 1] != u':')
-                    Malformed(QStringLiteral("unexpected text after \"]\""));
+                    Malformed(QCoreApplication::translate("schemakit", "unexpected text after \"]\""));
                 port = hostSpec.mid(close + 2);
             }
         } else if (const qsizetype colon = hostSpec.indexOf(u':'); colon >= 0) {
@@ -196,7 +197,7 @@ TPgConnectionParams ParseUri(QStringView text, qsizetype schemeLength)
         for (QStringView item : query.split(u'&', Qt::SkipEmptyParts)) {
             const qsizetype eq = item.indexOf(u'=');
             if (eq <= 0)
-                Malformed(QStringLiteral("\"%1\" is not key=value").arg(item));
+                Malformed(QCoreApplication::translate("schemakit", "\"%1\" is not key=value").arg(item));
             Assign(p, PercentDecoded(item.left(eq)), PercentDecoded(item.mid(eq + 1)));
         }
     }
@@ -223,10 +224,11 @@ TPgConnectionParams ParseKeywordValue(QStringView text)
             ++i;
         const QString key = text.mid(keyStart, i - keyStart).toString();
         if (key.isEmpty())
-            Malformed(QStringLiteral("a value without a keyword at position %1").arg(keyStart + 1));
+            Malformed(
+                QCoreApplication::translate("schemakit", "a value without a keyword at position %1").arg(keyStart + 1));
         skipBlanks();
         if (i >= n || text[i] != u'=')
-            Malformed(QStringLiteral("missing \"=\" after \"%1\"").arg(key));
+            Malformed(QCoreApplication::translate("schemakit", "missing \"=\" after \"%1\"").arg(key));
         ++i;
         skipBlanks();
         QString value;
@@ -246,7 +248,7 @@ TPgConnectionParams ParseKeywordValue(QStringView text)
                 }
             }
             if (!closed)
-                Malformed(QStringLiteral("unterminated quoted value of \"%1\"").arg(key));
+                Malformed(QCoreApplication::translate("schemakit", "unterminated quoted value of \"%1\"").arg(key));
         } else {
             while (i < n && !text[i].isSpace()) {
                 if (text[i] == u'\\' && i + 1 < n)
@@ -274,7 +276,9 @@ QString TPgConnectionParams::ConnectOptions() const
     QStringList items;
     for (const auto& [key, value] : Options) {
         if (value.contains(u';') || key.contains(u';'))
-            Malformed(QStringLiteral("the value of \"%1\" holds a \";\", which cannot be passed on").arg(key));
+            Malformed(QCoreApplication::translate("schemakit",
+                                                  "the value of \"%1\" holds a \";\", which cannot be passed on")
+                          .arg(key));
         items << key + u'=' + QuotedOptionValue(value);
     }
     return items.join(u';');

@@ -5,6 +5,7 @@
 #include "../package/Exceptions.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QUrl>
@@ -19,11 +20,6 @@ QString NewEngineConnectionName()
 {
     static QAtomicInteger<quint64> counter;
     return QString(kEnginePrefix) + QString::number(++counter);
-}
-
-[[noreturn]] void RaiseDatabaseError(const QSqlError& error)
-{
-    throw Exception(DatabaseErrorText(error));
 }
 
 // The "file:" URI as given, but opening read-write without creating: no "mode"
@@ -94,6 +90,12 @@ QString DatabaseErrorText(const QSqlError& error)
     return text;
 }
 
+void RaiseDatabaseError(const QSqlError& error, const QString& statement)
+{
+    throw EDatabaseError(DatabaseErrorText(error), EDatabaseError::TErrorType(error.type()), error.nativeErrorCode(),
+                         error.driverText(), error.databaseText(), statement);
+}
+
 TDatabaseConnection::TDatabaseConnection() = default;
 
 TDatabaseConnection::~TDatabaseConnection()
@@ -115,11 +117,11 @@ void TDatabaseConnection::Close()
 QSqlDatabase TDatabaseConnection::Open(const QString& databaseName)
 {
     if (databaseName.isEmpty())
-        throw Exception(QStringLiteral("No database name is set"));
+        throw Exception(QCoreApplication::translate("schemakit", "No database name is set"));
     // SQLite and libpq read a name only up to a NUL, so what follows it would be
     // dropped without a word and another database opened.
     if (databaseName.contains(QChar(0)))
-        throw Exception(QStringLiteral("The database name contains a NUL character"));
+        throw Exception(QCoreApplication::translate("schemakit", "The database name contains a NUL character"));
     // An application connection of that name always wins, also over a file of
     // the same name that was opened here before it was added.
     if (QSqlDatabase::contains(databaseName)) {

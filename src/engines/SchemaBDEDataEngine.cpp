@@ -1,5 +1,6 @@
 #include "SchemaBDEDataEngine.h"
 
+#include "DatabaseConnection.h"
 #include "SqlCatalog.h"
 #include "SqlNames.h"
 #include "SqlQueryModel.h"
@@ -8,6 +9,7 @@
 #include "../diagram/SchemaItem.h"
 #include "../package/Exceptions.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -67,7 +69,7 @@ void TSchemaBDEDataEngine::FillSubItemList(TSchemaItem* Item, TStringList& List)
         if (!alive)
             return; // a receiver of subItemListRequested freed the engine
         if (!Item)
-            throw Exception(QStringLiteral("No table given to read the fields of"));
+            throw Exception(QCoreApplication::translate("schemakit", "No table given to read the fields of"));
         AppendFieldNames(Database(), Item->Caption(), List);
     });
 }
@@ -83,7 +85,7 @@ QAbstractItemModel* TSchemaBDEDataEngine::ExecSQL(const QString& SQL)
     FQuery->setQuery(statement, Database());
     if (const QSqlError error = FQuery->lastError(); error.isValid()) {
         ReleaseQuery();
-        throw Exception(DatabaseErrorText(error));
+        RaiseDatabaseError(error, statement);
     }
     return FQuery.get();
 }

@@ -46,7 +46,7 @@ QStringList QueryNames(const QSqlDatabase& db, QLatin1StringView sql)
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(sql))
-        throw Exception(DatabaseErrorText(query.lastError()));
+        RaiseDatabaseError(query.lastError(), sql);
     QStringList names;
     while (query.next())
         names << query.value(0).toString();
@@ -67,7 +67,7 @@ QStringList CatalogTableNames(const QSqlDatabase& db, bool systemTables)
             types = QSql::TableType(types | QSql::SystemTables);
         names = db.tables(types);
         if (db.lastError().isValid())
-            throw Exception(DatabaseErrorText(db.lastError()));
+            RaiseDatabaseError(db.lastError());
         break;
     }
     }
@@ -93,8 +93,9 @@ void AppendFieldNames(const QSqlDatabase& db, const QString& table, TStringList&
         // Qt's SQLite driver drops double quotes from result column names, so the
         // names come from the catalog. Hidden columns of virtual tables are left
         // out, as "SELECT *" does.
-        if (!query.exec(u"PRAGMA table_xinfo(%1)"_s.arg(QuoteIdentifier(table))))
-            throw Exception(DatabaseErrorText(query.lastError()));
+        const QString pragma = u"PRAGMA table_xinfo(%1)"_s.arg(QuoteIdentifier(table));
+        if (!query.exec(pragma))
+            RaiseDatabaseError(query.lastError(), pragma);
         bool any = false;
         while (query.next()) {
             if (query.value(6).toInt() != 1)
@@ -108,8 +109,9 @@ void AppendFieldNames(const QSqlDatabase& db, const QString& table, TStringList&
     }
     // Reading the columns of an empty result works alike for tables and views on
     // every driver, and a missing table fails with the database's own message.
-    if (!query.exec(QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(QuotedTableName(db, table))))
-        throw Exception(DatabaseErrorText(query.lastError()));
+    const QString columns = QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(QuotedTableName(db, table));
+    if (!query.exec(columns))
+        RaiseDatabaseError(query.lastError(), columns);
     const QSqlRecord fields = query.record();
     for (int i = 0; i < fields.count(); ++i)
         list.Add(fields.fieldName(i));

@@ -2,6 +2,8 @@
 
 #include "../package/Exceptions.h"
 
+#include <QCoreApplication>
+
 namespace schemakit {
 
 namespace {
@@ -59,7 +61,7 @@ bool IsRightMarked(TSDRelationJoin join)
 QStringView SQLOperatorText(TSDRelationOperator op)
 {
     if (quint8(op) >= SQLOperatorTexts.size())
-        throw Exception(QStringLiteral("Invalid join operator (%1)").arg(int(op)));
+        throw Exception(QCoreApplication::translate("schemakit", "Invalid join operator (%1)").arg(int(op)));
     return SQLOperatorTexts[op];
 }
 
@@ -77,7 +79,7 @@ QString SQLJoinScript(TSQLSubType dialect, QStringView parent, QStringView child
 {
     const QStringView opText = SQLOperatorText(op);
     if (quint8(join) >= kJoinKeywords.size())
-        throw Exception(QStringLiteral("Invalid join kind (%1)").arg(int(join)));
+        throw Exception(QCoreApplication::translate("schemakit", "Invalid join kind (%1)").arg(int(join)));
 
     // The dialects differ only in what stands before the condition and in the
     // marks around the operator and after the child expression.

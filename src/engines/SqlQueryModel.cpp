@@ -42,7 +42,7 @@ void TSchemaQueryModel::FetchAll()
     while (FFetchError.isEmpty() && canFetchMore())
         fetchMore();
     if (!FFetchError.isEmpty())
-        throw Exception(FFetchError);
+        RaiseDatabaseError(lastError(), query().lastQuery());
 }
 
 } // namespace schemakit

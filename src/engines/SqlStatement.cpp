@@ -2,6 +2,8 @@
 
 #include "../package/Exceptions.h"
 
+#include <QCoreApplication>
+
 namespace schemakit {
 
 namespace {
@@ -146,12 +148,13 @@ QString SingleStatement(QStringView sql)
     bool sawToken = false;
     const qsizetype end = scanner.NextSemicolon(0, sawToken);
     if (!sawToken)
-        throw Exception(QStringLiteral("There is no SQL statement to execute"));
+        throw Exception(QCoreApplication::translate("schemakit", "There is no SQL statement to execute"));
     for (qsizetype at = end; at < sql.size();) {
         bool more = false;
         at = scanner.NextSemicolon(at + 1, more);
         if (more)
-            throw Exception(QStringLiteral("Unable to execute multiple statements at a time"));
+            throw Exception(
+                QCoreApplication::translate("schemakit", "Unable to execute multiple statements at a time"));
     }
     return end < sql.size() ? sql.left(end).toString() : sql.toString();
 }

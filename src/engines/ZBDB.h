@@ -3,7 +3,6 @@
 // The data engine on a real database through Qt SQL, and the session's list of
 // database names.
 
-#include "ConnectionString.h"
 #include "DatabaseConnection.h"
 #include "DatabaseSession.h"
 #include "SchemaBDEDataEngine.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <schemakit/schemakit_export.h>
+
 #include <QtGlobal>
 
 class QColor;
@@ -7,13 +9,18 @@ class QPalette;
 
 namespace schemakit {
 
-// A colour as one 32-bit value: red in the lowest byte, then green, then blue
-// (white is 16777215). Negative values name system colours (the low byte picks
-// one), resolved through the application palette when drawn.
+/// A colour as one 32-bit value: red in the lowest byte, then green, then blue
+/// (white is 16777215). Negative values name system colours (the low byte picks
+/// one), resolved through the application palette when drawn.
 using TColor = qint32;
 
+/// The bits that mark a system colour; the low byte of such a value picks the colour.
 inline constexpr TColor clSystemColor = qint32(0xFF000000u);
 
+///@{
+/// A colour of the desktop scheme, resolved to the nearest role of the
+/// application palette when drawn (clWindow is the palette's base, clBtnFace its
+/// button colour, clInfoBk its tool-tip background, ...).
 inline constexpr TColor clScrollBar = clSystemColor | 0;
 inline constexpr TColor clBackground = clSystemColor | 1;
 inline constexpr TColor clActiveCaption = clSystemColor | 2;
@@ -44,7 +51,10 @@ inline constexpr TColor clGradientActiveCaption = clSystemColor | 27;
 inline constexpr TColor clGradientInactiveCaption = clSystemColor | 28;
 inline constexpr TColor clMenuHighlight = clSystemColor | 29;
 inline constexpr TColor clMenuBar = clSystemColor | 30;
+///@}
 
+///@{
+/// One of the sixteen named RGB colours.
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clMaroon = 0x000080;
 inline constexpr TColor clGreen = 0x008000;
@@ -61,29 +71,37 @@ inline constexpr TColor clBlue = 0xFF0000;
 inline constexpr TColor clFuchsia = 0xFF00FF;
 inline constexpr TColor clAqua = 0xFFFF00;
 inline constexpr TColor clWhite = 0xFFFFFF;
+///@}
+
+/// No colour: drawn as transparent.
 inline constexpr TColor clNone = 0x1FFFFFFF;
+/// The default colour of whatever is drawn: drawn as transparent.
 inline constexpr TColor clDefault = 0x20000000;
 
+/// The colour of the given red, green and blue (each 0 to 255; higher bits are dropped).
 constexpr TColor RGBToColor(int red, int green, int blue)
 {
     return TColor((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
 
+/// Whether `c` names a system colour (is negative) rather than an RGB value.
 constexpr bool IsSystemColor(TColor c)
 {
     return c < 0;
 }
 
-// The colour as red, green and blue, system colours resolved through `palette`
-// (the application palette when none is given). clNone and clDefault give an
-// invalid-alpha transparent colour.
-QColor ColorToQColor(TColor c);
-QColor ColorToQColor(TColor c, const QPalette& palette);
+///@{
+/// The colour as red, green and blue, system colours resolved through `palette`
+/// (the application palette when none is given). clNone and clDefault give an
+/// invalid-alpha transparent colour.
+SCHEMAKIT_EXPORT QColor ColorToQColor(TColor c);
+SCHEMAKIT_EXPORT QColor ColorToQColor(TColor c, const QPalette& palette);
+///@}
 
-// The plain RGB value of a QColor (alpha is dropped).
-TColor QColorToColor(const QColor& c);
+/// The plain RGB value of a QColor (alpha is dropped).
+SCHEMAKIT_EXPORT TColor QColorToColor(const QColor& c);
 
-// The RGB value a colour stands for now (system colours resolved).
-TColor ColorToRGB(TColor c);
+/// The RGB value a colour stands for now (system colours resolved).
+SCHEMAKIT_EXPORT TColor ColorToRGB(TColor c);
 
 } // namespace schemakit

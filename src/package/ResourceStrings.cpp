@@ -140,13 +140,15 @@ QHash<quint16, QString> ParseResourceStringTable(QIODevice& source)
             continue;
         const qsizetype eq = text.indexOf(u'=');
         if (eq < 0)
-            throw Exception(QStringLiteral("Line %1 of the string table has no '='.").arg(lineNo));
+            throw Exception(
+                QCoreApplication::translate("schemakit", "Line %1 of the string table has no '='.").arg(lineNo));
         const QStringView key = text.left(eq).trimmed();
         bool isNumber = false;
         const uint id = key.toUInt(&isNumber);
         const TResourceString* s = isNumber && id <= 0xFFFF ? FindResourceString(quint16(id)) : FindResourceString(key);
         if (!s)
-            throw Exception(QStringLiteral("Line %1 of the string table names an unknown string \"%2\".")
+            throw Exception(QCoreApplication::translate("schemakit",
+                                                        "Line %1 of the string table names an unknown string \"%2\".")
                                 .arg(lineNo)
                                 .arg(key.toString()));
         table.insert(s->Id(), Unescape(text.mid(eq + 1)));
@@ -163,7 +165,8 @@ void LoadResourceStringTable(const QString& fileName)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFileError(
+            QCoreApplication::translate("schemakit", "Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     LoadResourceStringTable(f);
 }
 

@@ -1,5 +1,6 @@
 #include "StringList.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -26,7 +27,7 @@ TStringList& TStringList::operator=(const TStringList& other)
 void TStringList::CheckIndex(int index) const
 {
     if (index < 0 || index >= Count())
-        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw EListError(QCoreApplication::translate("schemakit", "List index out of bounds (%1)").arg(index));
 }
 
 void TStringList::Changed()
@@ -103,7 +104,7 @@ void TStringList::Insert(int index, const QString& s)
 void TStringList::InsertObject(int index, const QString& s, void* object)
 {
     if (index < 0 || index > Count())
-        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw EListError(QCoreApplication::translate("schemakit", "List index out of bounds (%1)").arg(index));
     FItems.insert(index, Entry{s, object});
     Changed();
 }
@@ -210,14 +211,16 @@ void TStringList::SaveToStream(QIODevice& stream) const
 {
     const QByteArray bytes = Text().toUtf8();
     if (stream.write(bytes) != bytes.size())
-        throw EFileError(QStringLiteral("Cannot write the stream: %1").arg(stream.errorString()));
+        throw EFileError(
+            QCoreApplication::translate("schemakit", "Cannot write the stream: %1").arg(stream.errorString()));
 }
 
 void TStringList::LoadFromFile(const QString& fileName)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFileError(
+            QCoreApplication::translate("schemakit", "Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     LoadFromStream(f);
 }
 
@@ -225,10 +228,12 @@ void TStringList::SaveToFile(const QString& fileName) const
 {
     QSaveFile f(fileName);
     if (!f.open(QIODevice::WriteOnly))
-        throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFileError(
+            QCoreApplication::translate("schemakit", "Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
     SaveToStream(f);
     if (!f.commit())
-        throw EFileError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFileError(
+            QCoreApplication::translate("schemakit", "Cannot write file \"%1\". %2").arg(fileName, f.errorString()));
 }
 
 } // namespace schemakit

@@ -2,6 +2,8 @@
 
 #include "Exceptions.h"
 
+#include <QCoreApplication>
+
 namespace schemakit {
 
 namespace {
@@ -39,7 +41,7 @@ int StrToInt(const QString& text)
     const int v = text.toInt(&ok, 10);
     // QString::toInt accepts surrounding blanks; a strict conversion does not.
     if (!ok || text.isEmpty() || text.front().isSpace() || text.back().isSpace())
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw EConvertError(QCoreApplication::translate("schemakit", "'%1' is not a valid integer value").arg(text));
     return v;
 }
 

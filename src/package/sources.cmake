@@ -6,6 +6,7 @@ list(APPEND SCHEMAKIT_CORE_SOURCES
   package/ResourceStrings.cpp
   package/StringList.cpp
   package/SysUtils.cpp
+  package/Translation.cpp
   package/WindowMetrics.cpp
 )
 list(APPEND SCHEMAKIT_GUI_SOURCES

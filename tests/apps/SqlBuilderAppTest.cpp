@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -91,7 +92,8 @@ TEST(SqlBuilderProgram, AnswersHelpAndRefusesBadInputWithOneLine)
     EXPECT_TRUE(help.ErrLines.isEmpty());
     for (const char* option :
          {"--database <NAME>", "--sql <TEXT>", "--sql-file <FILE>", "--dialect <NAME>", "--caption <TEXT>",
-          "--offscreen", "--screenshot <FILE>", "--scale <N>", "--help", "--version", "Exit codes", "Default: ansi"})
+          "--offscreen", "--screenshot <FILE>", "--scale <N>", "--lang <LANG>", "de, fr or en", "--help", "--version",
+          "Exit codes", "Default: ansi"})
         EXPECT_TRUE(help.Out.contains(QLatin1String(option))) << option;
 
     const QString missingFile = cache.filePath(QStringLiteral("none.sql"));
@@ -102,6 +104,7 @@ TEST(SqlBuilderProgram, AnswersHelpAndRefusesBadInputWithOneLine)
         {QStringLiteral("--sql"), QStringLiteral("SELECT 1"), QStringLiteral("--sql-file"), missingFile},
         {QStringLiteral("--sql-file"), missingFile},
         {QStringLiteral("--scale"), QStringLiteral("0")},
+        {QStringLiteral("--lang"), QStringLiteral("xx")},
         {QStringLiteral("stray")},
     };
     for (const QStringList& arguments : refused) {
@@ -195,4 +198,26 @@ TEST(SqlBuilderRun, PrintsExactlyTheAcceptedStatementAndNothingOnCancel)
     dialogs.ModalAnswers.push_back([](QDialog&) { return int(QDialog::Accepted); });
     EXPECT_EQ(sqlbuilder::RunBuilder(command.Settings, out, err), sqlbuilder::ExitAccepted);
     EXPECT_EQ(out.str(), (kJoin + u'\n').toStdString());
+}
+
+TEST(SqlBuilderRun, LanguageIsOneTheLibraryIsTranslatedIntoOrEnglish)
+{
+    EXPECT_EQ(Parse({}).Settings.Language, QString()); // the system's
+    for (const char* given : {"de", "FR", "en"}) {
+        const Command command = Parse({QStringLiteral("--lang"), QLatin1String(given)});
+        ASSERT_EQ(command.Kind, CommandKind::Run) << command.Text.toStdString();
+        EXPECT_EQ(command.Settings.Language, QLatin1String(given).toString().toLower());
+    }
+    for (const char* refused : {"", "deu", "de_DE"}) {
+        const Command command = Parse({QStringLiteral("--lang"), QLatin1String(refused)});
+        EXPECT_EQ(command.Kind, CommandKind::Error) << refused;
+        EXPECT_TRUE(command.Text.startsWith(QLatin1String("unknown --lang"))) << command.Text.toStdString();
+    }
+
+    // The window speaks the language asked for; English takes back what an
+    // earlier choice put in place.
+    sqlbuilder::InstallLanguage(QStringLiteral("de"));
+    EXPECT_EQ(TfrmZBSQLBuilder().btnCancel->text(), QStringLiteral("Abbrechen"));
+    sqlbuilder::InstallLanguage(QStringLiteral("en"));
+    EXPECT_EQ(TfrmZBSQLBuilder().btnCancel->text(), QStringLiteral("Cancel"));
 }

@@ -1,5 +1,7 @@
 #include "BuilderFormFixture.h"
 
+#include <schemakit/builder/ColumnGridGeometry.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>

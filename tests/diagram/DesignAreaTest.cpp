@@ -1,5 +1,9 @@
 #include "DiagramFixture.h"
 
+#include <schemakit/engines/ZBDEngine.h>
+
+#include <memory>
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -22,6 +26,16 @@ TEST_F(DiagramTest, NewPaneIsEmptyWhiteAndOffersEveryAction)
     EXPECT_EQ(pane->GetItem(0), nullptr);
     EXPECT_EQ(pane->GetItem(-1), nullptr);
     EXPECT_EQ(pane->FindItem(QStringLiteral("x")), nullptr);
+}
+
+TEST_F(DiagramTest, DataEngineReadsNullOnceTheEngineIsDestroyed)
+{
+    auto engine = std::make_unique<TSchemaCustomDataEngine>();
+    pane->SetDataEngine(engine.get());
+    EXPECT_EQ(pane->DataEngine(), engine.get());
+    EXPECT_EQ(pane->property("DataEngine").value<TSchemaDataEngine*>(), engine.get());
+    engine.reset();
+    EXPECT_EQ(pane->DataEngine(), nullptr);
 }
 
 TEST_F(DiagramTest, AddItemPlacesAnActivatedBoxAndRaisesOnAddItem)
@@ -62,8 +76,22 @@ TEST_F(DiagramTest, FailingAddLeavesNoBoxAndReportsTheDeletionOnce)
     EXPECT_EQ(pane->GetItemCount(), 0);
     EXPECT_EQ(pane->ControlCount(), 0);
     EXPECT_EQ(deleted, 2);
-    // Swallowed: nothing is shown to the user.
+    // The caller only sees null; the person is told why, once per failure.
+    EXPECT_EQ(dialogs->Messages, QStringList({QStringLiteral("refused"), QStringLiteral("refused")}));
+
+    // The silent abort stays silent, and a handler that frees the pane before
+    // it raises leaves a report without a parent rather than a dangling one.
+    dialogs->Messages.clear();
+    pane->OnAddItem = [](QObject*, TSchemaItem*) { Abort(); };
+    EXPECT_EQ(pane->AddItem(QStringLiteral("t"), scListBox), nullptr);
     EXPECT_TRUE(dialogs->Messages.isEmpty());
+    pane->OnAddItem = [this](QObject*, TSchemaItem*) {
+        pane.reset();
+        throw Exception(QStringLiteral("gone"));
+    };
+    EXPECT_EQ(pane->AddItem(QStringLiteral("t"), scListBox), nullptr);
+    EXPECT_EQ(pane, nullptr);
+    EXPECT_EQ(dialogs->Messages, QStringList{QStringLiteral("gone")});
 }
 
 TEST_F(DiagramTest, FindItemFoldsAsciiOnlyAndPrefersTheLaterBox)

@@ -1,5 +1,8 @@
 #include "DiagramFixture.h"
 
+#include <schemakit/diagram/ItemGeometry.h>
+#include <schemakit/package/PlatformMetrics.h>
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>

@@ -123,6 +123,13 @@ TEST_F(HostileInput, ADamagedTableReportsTheRowsItCouldNotFetch)
     EXPECT_TRUE(engine.Query()->FetchError().contains(u"malformed"_s)) << engine.Query()->FetchError().toStdString();
     EXPECT_TRUE(engine.Query()->lastError().isValid());
     EXPECT_EQ(ErrorOf([&] { engine.Query()->FetchAll(); }), engine.Query()->FetchError());
+    try {
+        engine.Query()->FetchAll();
+        ADD_FAILURE() << "FetchAll raised nothing";
+    } catch (const EDatabaseError& e) {
+        EXPECT_EQ(e.Statement(), u"SELECT * FROM big"_s);
+        EXPECT_EQ(e.NativeErrorCode(), u"11"_s); // SQLITE_CORRUPT
+    }
 
     // The same through FetchAll at once, and a sound statement clears the state.
     engine.ExecSQL(u"SELECT * FROM big"_s);

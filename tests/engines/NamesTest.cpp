@@ -1,3 +1,4 @@
+#include <schemakit/engines/ConnectionString.h>
 #include <schemakit/engines/ZBDB.h>
 
 #include <QElapsedTimer>

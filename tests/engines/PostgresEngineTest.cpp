@@ -7,6 +7,7 @@
 #include "EngineTestSupport.h"
 
 #include <schemakit/diagram/SchmCntr.h>
+#include <schemakit/engines/ConnectionString.h>
 #include <schemakit/engines/ZBDB.h>
 
 #include <QCoreApplication>

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace schemakit;
 using namespace schemakit::test;
 using namespace Qt::StringLiterals;
@@ -232,4 +234,40 @@ TEST_F(SqliteEngine, TheSessionOffersConnectionsAndRegisteredFilesButNoEngineCon
     QSqlDatabase::removeDatabase(u"Reports"_s);
     Session().GetDatabaseNames(names);
     EXPECT_EQ(names.Count(), 0);
+}
+
+TEST_F(SqliteEngine, DatabaseFailuresCarryTheDriversDetailsAndTheFailedStatement)
+{
+    const auto failure = [](auto&& call) -> std::optional<EDatabaseError> {
+        try {
+            call();
+        } catch (const EDatabaseError& e) {
+            return e;
+        }
+        return std::nullopt;
+    };
+
+    // The statement as it was sent: the closing ";" is not part of it.
+    auto error = failure([&] { engine.ExecSQL(u"SELECT * FROM nope;"_s); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Message(), u"no such table: nope"_s);
+    EXPECT_EQ(error->Statement(), u"SELECT * FROM nope"_s);
+    EXPECT_EQ(error->ErrorType(), EDatabaseError::etStatementError);
+    EXPECT_EQ(error->NativeErrorCode(), u"1"_s); // SQLITE_ERROR
+    EXPECT_EQ(error->DatabaseText(), u"no such table: nope"_s);
+    EXPECT_FALSE(error->DriverText().isEmpty());
+
+    // Reading the catalog names the statement the engine wrote itself.
+    TStringList list;
+    error = failure([&] { engine.FillSubItemList(pane.AddItem(u"no pe"_s, scCheckListBox), list); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Statement(), u"SELECT * FROM \"no pe\" WHERE 1 = 0"_s);
+
+    // A database that cannot be opened ran no statement.
+    engine.SetDatabaseName(dir.filePath(u"typo.db"_s));
+    error = failure([&] { engine.ExecSQL(u"SELECT 1"_s); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->ErrorType(), EDatabaseError::etConnectionError);
+    EXPECT_EQ(error->NativeErrorCode(), u"14"_s); // SQLITE_CANTOPEN
+    EXPECT_TRUE(error->Statement().isEmpty());
 }

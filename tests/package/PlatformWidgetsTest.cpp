@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <schemakit/package/Platform.h>
+#include <schemakit/package/WindowLock.h>
 
 #include <QApplication>
 #include <QImage>

@@ -95,8 +95,12 @@ void TScrollBox::SetColor(TColor color)
 
 void TScrollBox::ApplyColor()
 {
+    // The viewport fills itself with its background role (Base for a scroll
+    // area); Window is what exports and children read as the colour.
+    const QColor color = ColorToQColor(FColor);
     QPalette pal = viewport()->palette();
-    pal.setColor(QPalette::Window, ColorToQColor(FColor));
+    pal.setColor(QPalette::Window, color);
+    pal.setColor(viewport()->backgroundRole(), color);
     viewport()->setPalette(pal);
     viewport()->update();
 }

@@ -107,6 +107,15 @@ TEST_F(PlatformWidgets, ImageListScalesAddsAndDrawsByIndex)
     EXPECT_EQ(canvas.pixelColor(14, 4), QColor(Qt::white));
 }
 
+TEST_F(PlatformWidgets, ScrollBoxShowsItsColourOnScreen)
+{
+    TScrollBox box;
+    box.resize(120, 90);
+    box.SetColor(0x00FF8000); // blue 0xFF, green 0x80, red 0: stored as $00BBGGRR
+    const QImage shot = box.viewport()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), QColor(0, 0x80, 0xFF));
+}
+
 TEST_F(PlatformWidgets, ScrollBoxListsWindowlessChildrenFirstAndScrollsItsWidgets)
 {
     TScrollBox box;

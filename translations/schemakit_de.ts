@@ -580,6 +580,22 @@
         <source>List index out of bounds (%1)</source>
         <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
     </message>
+    <message>
+        <source>%1 has no writable property %2.</source>
+        <translation>%1 hat keine beschreibbare Eigenschaft %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot take the value %2.</source>
+        <translation>%1 kann den Wert %2 nicht annehmen.</translation>
+    </message>
+    <message>
+        <source>A component needs a class and a palette page.</source>
+        <translation>Eine Komponente braucht eine Klasse und eine Palettenseite.</translation>
+    </message>
+    <message>
+        <source>A property editor needs a property type, a component class, a name and an editor.</source>
+        <translation>Ein Eigenschaftseditor braucht einen Eigenschaftstyp, eine Komponentenklasse, einen Namen und einen Editor.</translation>
+    </message>
 </context>
 <context>
     <name>schemakit::TSchemaItem</name>

@@ -580,6 +580,22 @@
         <source>List index out of bounds (%1)</source>
         <translation>Index de liste hors limites (%1)</translation>
     </message>
+    <message>
+        <source>%1 has no writable property %2.</source>
+        <translation>%1 n&apos;a pas de propriété modifiable %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot take the value %2.</source>
+        <translation>%1 ne peut pas prendre la valeur %2.</translation>
+    </message>
+    <message>
+        <source>A component needs a class and a palette page.</source>
+        <translation>Un composant demande une classe et une page de palette.</translation>
+    </message>
+    <message>
+        <source>A property editor needs a property type, a component class, a name and an editor.</source>
+        <translation>Un éditeur de propriété demande un type de propriété, une classe de composant, un nom et un éditeur.</translation>
+    </message>
 </context>
 <context>
     <name>schemakit::TSchemaItem</name>

@@ -1,5 +1,6 @@
 # Resource strings and the platform layer that stands in for the component framework.
 list(APPEND SCHEMAKIT_CORE_SOURCES
+  package/DesignRegistry.cpp
   package/Enumerations.h
   package/Exceptions.cpp
   package/GridGeometry.cpp
@@ -21,6 +22,7 @@ list(APPEND SCHEMAKIT_GUI_SOURCES
   package/ImageList.cpp
   package/PlatformMetrics.cpp
   package/RadioGroup.cpp
+  package/SchmReg.cpp
   package/ScrollBox.cpp
   package/TextWidthCache.cpp
   package/WindowLock.cpp

@@ -2,8 +2,11 @@
 
 #include <schemakit/package/DesignRegistry.h>
 
+#include <QBitmap>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QMetaObject>
 #include <QWidget>
 #include <QXmlStreamWriter>
@@ -43,10 +46,19 @@ QString TDesignerWidget::group() const
     return FPage;
 }
 
+// Palette pictures mark their background with the colour of the lower-left
+// pixel, as 16-colour palette bitmaps do; that colour becomes transparent.
 QIcon TDesignerWidget::icon() const
 {
     const QString Path = PaletteBitmapPath(FBitmapName);
-    return Path.isEmpty() ? QIcon() : QIcon(Path);
+    if (Path.isEmpty())
+        return QIcon();
+    const QImage Picture(Path);
+    if (Picture.isNull())
+        return QIcon();
+    QPixmap Pixmap = QPixmap::fromImage(Picture);
+    Pixmap.setMask(QBitmap::fromImage(Picture.createMaskFromColor(Picture.pixel(0, Picture.height() - 1))));
+    return QIcon(Pixmap);
 }
 
 QString TDesignerWidget::toolTip() const

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPluginLoader>
 #include <QPointer>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
@@ -86,7 +87,9 @@ TEST(DesignerPlugin, OffersThePalettePagesWidgetsInRegistryOrder)
     for (QDesignerCustomWidgetInterface* Widget : Collection->customWidgets()) {
         SCOPED_TRACE(qPrintable(Widget->name()));
         EXPECT_EQ(Widget->group(), QLatin1String(PalettePageName));
-        EXPECT_FALSE(Widget->icon().pixmap(24, 24).isNull());
+        const QImage Icon = Widget->icon().pixmap(24, 24).toImage();
+        ASSERT_FALSE(Icon.isNull());
+        EXPECT_EQ(Icon.pixelColor(0, 23).alpha(), 0); // the palette picture's background
         EXPECT_FALSE(Widget->toolTip().isEmpty());
         EXPECT_FALSE(Widget->whatsThis().isEmpty());
         EXPECT_FALSE(Widget->isContainer());

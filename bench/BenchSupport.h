@@ -1,7 +1,8 @@
 #pragma once
 
-// What the widget benchmarks share: field names as a large schema has them, and
-// a main that runs them offscreen inside a QApplication.
+// What the widget benchmarks share: field names as a large schema has them, a
+// reporter that keeps the figures for comparisons printed at the end, and a main
+// that runs them offscreen inside a QApplication.
 
 #include <QApplication>
 #include <QString>
@@ -11,6 +12,11 @@
 #include <cstdint>
 #include <functional>
 #include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace schemakit::bench {
 
@@ -42,6 +48,48 @@ public:
 
 private:
     std::uint32_t FState;
+};
+
+// A console reporter (tabular when its output is not a terminal) that keeps one
+// figure per benchmark for the comparisons a program prints in Finalize: the
+// median with --benchmark_repetitions, else the single run. The time is kept in
+// milliseconds under Key(run), each user counter under "<key>:<counter>".
+class FigureReporter : public benchmark::ConsoleReporter {
+public:
+    FigureReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type != Run::RT_Iteration && !median)
+                continue;
+            const std::string name = Key(run);
+            if (!median && FMedian[name])
+                continue;
+            FMedian[name] = FMedian[name] || median;
+            FFigures[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+            for (const auto& [counter, value] : run.counters)
+                FFigures[name + ':' + counter] = value.value;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+protected:
+    // The name a run's figures are kept under: its function name by default.
+    virtual std::string Key(const Run& run) const { return run.run_name.function_name; }
+
+    bool HasFigure(const std::string& name) const { return FFigures.count(name) != 0; }
+    // The figure, or 0 when that benchmark did not run.
+    double Figure(const std::string& name) const
+    {
+        const auto found = FFigures.find(name);
+        return found == FFigures.end() ? 0 : found->second;
+    }
+
+private:
+    std::map<std::string, double> FFigures;
+    std::map<std::string, bool> FMedian;
 };
 
 // Runs the registered benchmarks offscreen; `beforeQuit` runs while the

@@ -527,27 +527,8 @@ void BM_PlainScrollToEnd(benchmark::State& state)
 
 // --- the figures ------------------------------------------------------------------------
 
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public bench::FigureReporter {
 public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type != Run::RT_Iteration && !median)
-                continue;
-            const std::string& name = run.run_name.function_name;
-            if (!median && FMedian[name])
-                continue;
-            FMedian[name] = FMedian[name] || median;
-            FValues[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
-            for (const auto& [counter, value] : run.counters)
-                FValues[name + ':' + counter] = value.value;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
     void Finalize() override
     {
         ConsoleReporter::Finalize();
@@ -576,15 +557,11 @@ public:
     }
 
 private:
-    double Get(const std::string& name) const
-    {
-        const auto found = FValues.find(name);
-        return found == FValues.end() ? 0 : found->second;
-    }
+    double Get(const std::string& name) const { return Figure(name); }
 
     void Value(const char* what, const std::string& name) const
     {
-        if (FValues.count(name))
+        if (HasFigure(name))
             std::printf("%-60s %10.3f\n", what, Get(name));
     }
 
@@ -598,12 +575,10 @@ private:
 
     void Growth(const char* what, const std::string& name, const std::string& base) const
     {
-        if (FValues.count(name) && FValues.count(base))
+        if (HasFigure(name) && HasFigure(base))
             std::printf("%-60s %10.3f\n", what, Get(name) - Get(base));
     }
 
-    std::map<std::string, double> FValues;
-    std::map<std::string, bool> FMedian;
 };
 
 } // namespace

@@ -457,25 +457,8 @@ void BM_BuildPlain(benchmark::State& state)
 
 // Prints the comparisons once everything has run: the medians with
 // --benchmark_repetitions, else the single runs. Times are in milliseconds.
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public bench::FigureReporter {
 public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type != Run::RT_Iteration && !median)
-                continue;
-            const std::string name = run.run_name.function_name + '/' + run.run_name.args;
-            const double ms = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
-            if (median || !FMedian[name])
-                FTimes[name] = ms;
-            FMedian[name] = FMedian[name] || median;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
     void Finalize() override
     {
         ConsoleReporter::Finalize();
@@ -519,11 +502,10 @@ public:
     }
 
 private:
-    double Time(const std::string& name) const
-    {
-        const auto found = FTimes.find(name);
-        return found == FTimes.end() ? 0 : found->second;
-    }
+    // The same benchmark with other arguments is another figure.
+    std::string Key(const Run& run) const override { return run.run_name.function_name + '/' + run.run_name.args; }
+
+    double Time(const std::string& name) const { return Figure(name); }
 
     void Value(const char* what, const std::string& name) const
     {
@@ -553,8 +535,6 @@ private:
             std::printf("%-66s %10.3f\n", what, (t - b) / b);
     }
 
-    std::map<std::string, double> FTimes;
-    std::map<std::string, bool> FMedian;
 };
 
 } // namespace

@@ -207,46 +207,26 @@ void BM_ReadLines(benchmark::State& state)
     }
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public bench::FigureReporter {
 public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type != Run::RT_Iteration && !median)
-                continue;
-            const std::string name = run.run_name.function_name;
-            const double ms = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
-            if (median || !FMedian[name])
-                FTimes[name] = ms;
-            FMedian[name] = FMedian[name] || median;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        const double base = FTimes["BM_ReadLines"];
+        const double base = Figure("BM_ReadLines");
         std::printf("\n%-52s %10.3f ms\n", "baseline: lines into a QStringList", base);
         for (const auto& [name, what] :
              {std::pair{"BM_SaveSchema", "save"}, std::pair{"BM_LoadSchema", "load into a shown pane"},
               std::pair{"BM_ReadSchemaText", "load's text work alone"}}) {
-            const double t = FTimes[name];
+            const double t = Figure(name);
             if (t > 0 && base > 0)
                 std::printf("%-52s %10.3f ms %8.2f x baseline\n", what, t, t / base);
         }
-        const double build = FTimes["BM_BuildPane"];
-        if (build > 0 && FTimes["BM_LoadSchema"] > 0)
+        const double build = Figure("BM_BuildPane");
+        if (build > 0 && Figure("BM_LoadSchema") > 0)
             std::printf("%-52s %10.3f ms, load / build %.2f\n", "building the same diagram without a file", build,
-                        FTimes["BM_LoadSchema"] / build);
+                        Figure("BM_LoadSchema") / build);
     }
 
-private:
-    std::map<std::string, double> FTimes;
-    std::map<std::string, bool> FMedian;
 };
 
 } // namespace

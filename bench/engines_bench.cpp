@@ -152,39 +152,16 @@ void BM_TableNamesBracketPattern(benchmark::State& state)
 
 // Prints the engine's time over the baseline's once both have run: the medians
 // with --benchmark_repetitions, else the single runs.
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public bench::FigureReporter {
 public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Iteration || median)
-                Record(run.run_name.function_name, run.GetAdjustedRealTime(), median);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        const double direct = FTimes["BM_DirectListing"];
-        const double engine = FTimes["BM_EngineListing"];
+        const double direct = Figure("BM_DirectListing");
+        const double engine = Figure("BM_EngineListing");
         if (direct > 0 && engine > 0)
             std::printf("engine / direct listing: %.3f (%+.1f%%)\n", engine / direct, (engine / direct - 1) * 100);
     }
-
-private:
-    void Record(const std::string& name, double time, bool median)
-    {
-        if (median || !FMedian[name])
-            FTimes[name] = time;
-        FMedian[name] = FMedian[name] || median;
-    }
-
-    std::map<std::string, double> FTimes;
-    std::map<std::string, bool> FMedian;
 };
 
 } // namespace
